@@ -1,0 +1,10 @@
+// The about box (Form13).
+#pragma once
+
+#include <windows.h>
+
+namespace vdk {
+
+void ShowAboutBox(HWND mainWindow);
+
+}  // namespace vdk
