@@ -10,20 +10,28 @@ namespace vdk {
 
 namespace {
 
-// One opener per entry of the main window's list, in list order; an entry
-// without an editor yet says so instead of opening one.
-constexpr std::array<EditorOpener, kEditorList.size()> kOpeners{};
+// One opener per entry of the main window's list, in list order.
+std::array<EditorOpener, kEditorList.size()>& Openers() {
+  static std::array<EditorOpener, kEditorList.size()> openers{};
+  return openers;
+}
 
 }  // namespace
 
+EditorRegistration::EditorRegistration(int listIndex, EditorOpener open) {
+  if (listIndex >= 0 && static_cast<std::size_t>(listIndex) < Openers().size())
+    Openers()[static_cast<std::size_t>(listIndex)] = open;
+}
+
 void OpenRecordEditor(int listIndex, HWND mainWindow) {
-  if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= kOpeners.size()) return;
-  if (EditorOpener open = kOpeners[static_cast<std::size_t>(listIndex)]) {
+  if (listIndex < 0 || static_cast<std::size_t>(listIndex) >= Openers().size()) return;
+  if (EditorOpener open = Openers()[static_cast<std::size_t>(listIndex)]) {
     open(mainWindow);
     return;
   }
-  ui::ShowMessage(mainWindow, std::wstring(L"“") + kEditorList[static_cast<std::size_t>(listIndex)].listText +
-                                  L"”编辑器尚未完成。", MB_OK | MB_ICONINFORMATION);
+  ui::ShowMessage(mainWindow,
+                  std::wstring(L"“") + kEditorList[static_cast<std::size_t>(listIndex)].listText + L"”编辑器尚未完成。",
+                  MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace vdk
