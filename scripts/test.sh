@@ -16,12 +16,12 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 
 status=0
-ctest --preset native -j "$jobs" || status=1
+ctest --preset native -j "$jobs" --no-tests=error || status=1
 
 source scripts/wine-session.sh
 wine_session_start
 # GUI tests share one display and the keyboard focus: one at a time.
-LC_ALL=C.UTF-8 ctest --preset windows -j 1 || status=1
+LC_ALL=C.UTF-8 ctest --preset windows -j 1 --no-tests=error || status=1
 echo "Again under code page 936 (zh_CN):"
-LC_ALL=zh_CN.UTF-8 ctest --preset windows -j 1 -L codepage || status=1
+LC_ALL=zh_CN.UTF-8 ctest --preset windows -j 1 -L codepage --no-tests=error || status=1
 exit $status

@@ -62,4 +62,8 @@ wine_session_start() {
     wine regedit /S "$(winepath -w "$VDK_ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1
     cp "$VDK_ROOT/scripts/wine-prefix.reg" "$stamp"
   fi
+  # Start the prefix's background services now, with no pipe of ours open:
+  # services started by a later program would inherit its output pipes and
+  # keep a test runner waiting for end-of-file.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
