@@ -10,7 +10,7 @@ export VDK_ROOT=$PWD
 
 bash scripts/install-packages.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target vdkedit make_samples
+cmake --build --preset windows -j "$(nproc)" --target vdkedit Tebix_VB6
 
 samples=${VDK_GAME_DIR:-$PWD/samples}
 if [ ! -f "$samples/SHARED.BIN" ] || [ ! -f "$samples/VDKX_418.06" ]; then
