@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/about_box.h"
+#include "editor/disc_image_tool.h"
 #include "editor/editor_list.h"
 #include "editor/editors/editor_windows.h"
 #include "editor/game_paths.h"

@@ -38,8 +38,4 @@ void RunCommandLine(const std::wstring& commandLine) {
   }
 }
 
-std::wstring DiscImageToolCommand(const std::wstring& programFolder) {
-  return L"Rundll32.exe url.dll, FileProtocolHandler " + programFolder + L"\\" + L"data\\" + L"\\Voruzo.exe";
-}
-
 }  // namespace vdk

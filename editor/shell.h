@@ -19,8 +19,4 @@ INT_PTR OpenDocument(const std::wstring& target);
 // Runs a command line with a normal, focused window; the result is not examined.
 void RunCommandLine(const std::wstring& commandLine);
 
-// The disc-image tool's command line: the program folder, then "\" + "data\",
-// then "\Voruzo.exe", behind the shell's file-protocol handler.
-std::wstring DiscImageToolCommand(const std::wstring& programFolder);
-
 }  // namespace vdk

@@ -1,4 +1,5 @@
 #include "editor/conversions.h"
+#include "editor/disc_image_tool.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +132,17 @@ TEST_F(FileFixture, WriteThenReadWithoutReopening) {
   PutByte(f, 0xBB);
   f.FileCursor = 6;
   EXPECT_EQ(ReadHexBytes(f, 2, 0), "12BB");
+}
+
+}  // namespace
+}  // namespace vdk
+
+namespace vdk {
+namespace {
+
+TEST(DiscImageTool, CommandLineKeepsBothSeparatorsBeforeTheToolName) {
+  EXPECT_EQ(DiscImageToolCommand(L"C:\\Games\\vdk"),
+            L"Rundll32.exe url.dll, FileProtocolHandler C:\\Games\\vdk\\data\\\\Voruzo.exe");
 }
 
 }  // namespace
