@@ -23,12 +23,12 @@ using ItemList = std::vector<const wchar_t*>;
 // What one control holds. Text boxes use `text`; lists, combo boxes and
 // groups of option buttons use `selection`; check boxes use `checked`.
 struct ControlValue {
-  std::string text;
+  std::string text{};
   int selection = -1;  // -1: nothing selected
   // A stored value that has no item in its list. It is shown as one extra
   // item after the list's own (its index is the list's item count) and is
   // written back unchanged while that item stays selected.
-  std::optional<std::uint32_t> extra;
+  std::optional<std::uint32_t> extra{};
   bool checked = false;
 };
 
@@ -65,8 +65,8 @@ struct Codec {
   std::uint32_t signedAbove = 0;       // Signed
   int digits = 0;                      // Octal, Binary
   int itemCount = 0;                   // List
-  std::vector<Special> specials;       // List
-  std::vector<std::uint32_t> options;  // Options
+  std::vector<Special> specials{};       // List
+  std::vector<std::uint32_t> options{};  // Options
 };
 
 // One shown field. Multi-byte numbers are little-endian. A field with `bits`
@@ -74,11 +74,11 @@ struct Codec {
 // several such fields can share one word, and a Hex field over the whole
 // word carries the bits that no other field shows.
 struct Field {
-  std::string control;
-  std::wstring label;  // how messages name the field
+  std::string control{};
+  std::wstring label{};  // how messages name the field
   int offset = 0;      // byte offset within the record
   int width = 1;       // bytes, 1 to 4
-  Codec codec;
+  Codec codec{};
   int shift = 0;
   int bits = 0;         // 0: the whole number
   bool written = true;  // false: shown only, never written
@@ -91,7 +91,7 @@ struct RecordLayout {
   std::uint32_t tableOffset = 0;  // 0-based byte offset of record 0
   std::uint32_t recordSize = 0;
   std::uint32_t recordCount = 0;
-  std::vector<Field> fields;  // applied in this order when writing
+  std::vector<Field> fields{};  // applied in this order when writing
 
   std::uint64_t offsetOf(std::uint32_t record) const {
     return tableOffset + static_cast<std::uint64_t>(recordSize) * record;
@@ -101,8 +101,8 @@ struct RecordLayout {
 // An entry that cannot be converted: the control and a message naming the
 // field and what it accepts.
 struct FieldError {
-  std::string control;
-  std::wstring message;
+  std::string control{};
+  std::wstring message{};
 };
 
 // One record of one table, for operations that span several (a pilot and
