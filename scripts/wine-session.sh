@@ -62,6 +62,13 @@ wine_session_start() {
     wine regedit /S "$(winepath -w "$VDK_ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1
     cp "$VDK_ROOT/scripts/wine-prefix.reg" "$stamp"
   fi
+  # Wine's own fonts (Marlett draws the caption buttons) are not always found
+  # where this Wine build looks for them: give the prefix copies.
+  local font fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -e "$font" ] && [ ! -e "$fonts/${font##*/}" ] && cp "$font" "$fonts/"
+  done
   # Start the prefix's background services now, with no pipe of ours open:
   # services started by a later program would inherit its output pipes and
   # keep a test runner waiting for end-of-file.
