@@ -15,7 +15,7 @@ void AddTerrainGroup(RecordLayout& layout, const std::string& array, const std::
                              .label = label + L"(" + kTerrainPlaces[k] + L")",
                              .offset = offset + k,
                              .width = 1,
-                             .codec = ListCodec(static_cast<int>(TerrainRatingNames().size()))});
+                             .codec = ListCodec(static_cast<int>(TerrainScale().size()))});
   }
 }
 
@@ -50,108 +50,6 @@ RecordLayout MakeLayout() {
 const RecordLayout& FullUpgradeBonusLayout() {
   static const RecordLayout layout = MakeLayout();
   return layout;
-}
-
-const ItemList& FullUpgradeBonusNames() {
-  static const ItemList names{L"最大HP+10%",
-                              L"最大EN+10%",
-                              L"運動性+10%",
-                              L"装甲値+10%",
-                              L"移動力+1",
-                              L"最大HP+15%",
-                              L"最大HP+20%",
-                              L"最大EN+15%",
-                              L"最大EN+20%",
-                              L"運動性+15%",
-                              L"運動性+20%",
-                              L"装甲値+15%",
-                              L"装甲値+20%",
-                              L"装甲値,最大EN+10%",
-                              L"運動性,最大EN+10%",
-                              L"装甲値,最大HP+15%",
-                              L"装甲値+10%,最大EN+15%",
-                              L"運動性+10%,最大EN+15%",
-                              L"運動性,装甲値+15%",
-                              L"最大HP+20%,最大EN+15%",
-                              L"運動性+15%,最大HP+20%",
-                              L"Wゲージ+30",
-                              L"Wゲージ+30,最大EN+10%",
-                              L"Wゲージ+40,最大EN+20%",
-                              L"Wゲージ+50",
-                              L"強化パーツ最大装備数+1",
-                              L"地形適応「空」以外S",
-                              L"「フルブロック」装備",
-                              L"「HP 回復(小 )」装備",
-                              L"「EN 回復(小 )」装備",
-                              L"「AB フィールド」装備",
-                              L"「分身」装備",
-                              L"「ビーム吸収」装備",
-                              L"念動フィールド+300",
-                              L"分身発生率+20%",
-                              L"念動武器攻撃力+200",
-                              L"格闘武器の攻撃力+200",
-                              L"射撃武器の攻撃力+200",
-                              L"全武器の攻撃力+200",
-                              L"固定武器の最大弾数+2",
-                              L"固定武器の最大弾数+4",
-                              L"武器の命中補正値+10%",
-                              L"武器の命中補正値+20%",
-                              L"固定武器地形適応S",
-                              L"運動性+10%,最大HP+10%",
-                              L"運動性+15%,最大EN+10%",
-                              L"装甲値,最大HP+10%",
-                              L"移動力+1,運動性+10%",
-                              L"格闘武器の攻撃力+100",
-                              L"格闘武器の攻撃力+300",
-                              L"全武器の攻撃力+100",
-                              L"移動適応「地中」追加",
-                              L"全武器の攻撃力+300",
-                              L"「パイロットブロック」装備",
-                              L"移動力+3",
-                              L"最大HP,最大EN+30 %",
-                              L"念動フィールドS+ 400"};
-  return names;
-}
-
-const ItemList& GrantedUnitSkillNames() {
-  static const ItemList names{L"没有",
-                              L"ＡＢフィールド",
-                              L"Ｅフィールド",
-                              L"Ｇ．ウォール",
-                              L"Ｇ．テリトリー",
-                              L"ビームコート",
-                              L"ビーム吸收",
-                              L"念动フィールド",
-                              L"念动フィールドＳ",
-                              L"歪曲フィールド",
-                              L"ＨＰ回复（小）",
-                              L"ＨＰ回复（中）",
-                              L"ＨＰ回复（大）",
-                              L"ＥＮ回复（小）",
-                              L"ＥＮ回复（中）",
-                              L"ＥＮ回复（大）",
-                              L"精灵凭依",
-                              L"分身",
-                              L"ジャマー",
-                              L"マインドブロック",
-                              L"コクピットブロック",
-                              L"エナジーブロック",
-                              L"ウェポンブロック",
-                              L"パイロットブロック",
-                              L"ロボットブロック",
-                              L"フルブロック",
-                              L"???",
-                              L"???",
-                              L"???",
-                              L"???",
-                              L"???",
-                              L"ＯＤＥシステム"};
-  return names;
-}
-
-const ItemList& TerrainRatingNames() {
-  static const ItemList names{L"-", L"D", L"C", L"B", L"A", L"S"};
-  return names;
 }
 
 }  // namespace vdk::editors

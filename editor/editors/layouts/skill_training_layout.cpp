@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "editor/editors/core/shared_lists.h"
+
 namespace vdk::editors {
 
 namespace {
@@ -40,53 +42,23 @@ const RecordLayout& SkillTrainingLayout() {
 }
 
 const ItemList& TrainedSkillNames() {
-  static const ItemList names{L"???",
-                              L"???",
-                              L"念动力",
-                              L"Ｂチルドレン",
-                              L"Ｂマン",
-                              L"Ｍチルドレン",
-                              L"ラッキー",
-                              L"底力",
-                              L"援护攻击",
-                              L"援护防御",
-                              L"カウンター",
-                              L"インファイト",
-                              L"ガンファイト",
-                              L"ＳＰアップ",
-                              L"指挥官",
-                              L"切り払い",
-                              L"シールド防御",
-                              L"ＳＰ回复",
-                              L"集中力",
-                              L"ヒット＆アウェイ",
-                              L"天才",
-                              L"アタッカー",
-                              L"リベンジ",
-                              L"予知",
-                              L"强运",
-                              L"见切り",
-                              L"神业",
-                              L"Ｅセーブ",
-                              L"Ｂセーブ",
-                              L"ラーニング",
-                              L"斗争心",
-                              L"战意高扬",
-                              L"气力＋（回避）",
-                              L"气力＋（命中）",
-                              L"气力＋（ダメージ）",
-                              L"气力＋（击破）",
-                              L"连携攻击",
-                              L"集束攻击",
-                              L"ガード",
-                              L"气力限界突破",
-                              L"修理技能",
-                              L"补给技能",
-                              L"统率",
-                              L"２回行动",
-                              L"がんばり屋",
-                              L"ＥＸＰアップ"};
+  static const ItemList names = [] {
+    ItemList skills = PilotSkillNames();
+    skills[0] = L"???";
+    return skills;
+  }();
   return names;
+}
+
+int TrainingTypeButton(const FormValues& values) {
+  auto it = values.find(kTrainingTypeGroup);
+  if (it == values.end() || it->second.selection < 0) return 2;
+  return it->second.selection;
+}
+
+void KeepTypedTrainingType(FormValues& values) {
+  ControlValue& group = values[kTrainingTypeGroup];
+  if (group.selection < 0) group.extra.reset();
 }
 
 void SetAllTrainingCostsToOne(FormValues& values) {
