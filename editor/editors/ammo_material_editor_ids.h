@@ -1,0 +1,25 @@
+// Resource ids of the special ammunition material editor (Form7).
+#pragma once
+
+#define IDD_FORM7 207
+#define IDC_FORM7_FRAME1 7001
+#define IDC_FORM7_LIST1 7002
+#define IDC_FORM7_COMMAND3 7003
+#define IDC_FORM7_COMMAND4 7004
+#define IDC_FORM7_FRAME2 7005
+#define IDC_FORM7_COMMAND1 7006
+// Text<n> is IDC_FORM7_TEXT1 + n - 1, Option1(k) is IDC_FORM7_OPTION1_0 + k.
+#define IDC_FORM7_TEXT1 7011
+#define IDC_FORM7_TEXT2 7012
+#define IDC_FORM7_TEXT3 7013
+#define IDC_FORM7_TEXT4 7014
+#define IDC_FORM7_TEXT5 7015
+#define IDC_FORM7_TEXT6 7016
+#define IDC_FORM7_TEXT7 7017
+#define IDC_FORM7_TEXT8 7018
+#define IDC_FORM7_TEXT9 7019
+#define IDC_FORM7_TEXT10 7020
+#define IDC_FORM7_TEXT11 7021
+#define IDC_FORM7_OPTION1_0 7030
+#define IDC_FORM7_OPTION1_1 7031
+#define IDC_FORM7_OPTION1_2 7032
