@@ -193,8 +193,9 @@ void ShowGrowthRows(const std::filesystem::path& file, const std::vector<int>& s
     // No row: "0" for code 0000 as the game means it, empty for a code
     // that points beyond the table.
     std::optional<std::uint32_t> code = RowCode(values[kSkillRows[static_cast<std::size_t>(s)].code].text);
+    const std::size_t zeros = code == 0u ? 1 : 0;
     for (int level = 0; level < kGrowthLevels; ++level)
-      values[Element(kSkillRows[static_cast<std::size_t>(s)].levels, level)].text = code == 0u ? "0" : "";
+      values[Element(kSkillRows[static_cast<std::size_t>(s)].levels, level)].text.assign(zeros, '0');
   }
   if (refs.empty()) return;
   FormValues shown = ShowRecords(file, refs);
