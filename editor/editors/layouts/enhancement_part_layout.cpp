@@ -1,8 +1,7 @@
 #include "editor/editors/layouts/enhancement_part_layout.h"
 
-// The skill a part grants comes from the same list of unit skills as the
-// skill a full-upgrade bonus grants.
-#include "editor/editors/layouts/full_upgrade_bonus_layout.h"
+// A part grants one of the unit abilities.
+#include "editor/editors/layouts/unit_layout.h"
 
 namespace vdk::editors {
 
@@ -93,7 +92,7 @@ const RecordLayout& EnhancementPartLayout() {
                         .label = L"附加机体技能",
                         .offset = 0x1A,
                         .width = 1,
-                        .codec = ListCodec(static_cast<int>(GrantedUnitSkillNames().size()))});
+                        .codec = ListCodec(static_cast<int>(UnitAbilityNames().size()))});
     for (const Number& n : kAfter) add(n);
     l.fields.push_back(
         {.control = "Text16", .label = L"芯片类型?(16)", .offset = 0x24, .width = 2, .codec = HexCodec()});

@@ -10,7 +10,8 @@ namespace vdk::editors {
 const ItemList& EnhancementPartNames();
 
 // Text1 (part number, shown only), Text2-Text17 and Combo1, the granted unit
-// skill (GrantedUnitSkillNames(), item = stored byte).
+// skill (one of the unit abilities,
+// UnitAbilityNames(), item = stored byte).
 const RecordLayout& EnhancementPartLayout();
 
 }  // namespace vdk::editors

@@ -1,0 +1,175 @@
+// The combination attack editor (Form5, "合体技"): pick an attack in List1,
+// choose its weapons, units and pilots on the three tab pages, set the
+// multiplier (with a converter between its hex byte and the decimal factor)
+// and write it back with "写入".
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <exception>
+
+#include "editor/editors/combination_attack_editor_ids.h"
+#include "editor/editors/editor_windows.h"
+#include "editor/editors/layouts/combination_attack_layout.h"
+#include "editor/editors/record_form.h"
+#include "editor/main_window.h"
+#include "editor/name_lists.h"
+#include "editor/shell.h"
+#include "editor/ui/forms.h"
+
+namespace vdk::editors {
+
+namespace {
+
+HWND g_form5 = nullptr;
+ShownRecord g_shown;
+
+constexpr int kCombos = 3 * kParticipantSlots;
+
+const FormTable& Attacks() {
+  static const FormTable table = [] {
+    FormTable t{
+        &CombinationAttackLayout(), GameFileKind::SharedBin, IDC_FORM5_LIST1, {{"Text1", IDC_FORM5_TEXT1}}};
+    for (int n = 1; n <= kCombos; ++n) t.ids["Combo" + std::to_string(n)] = IDC_FORM5_COMBO1 + n - 1;
+    return t;
+  }();
+  return table;
+}
+
+// The names of the participants, one list per kind (weapon.txt, unit2.txt,
+// pilot2.txt), read afresh each time the editor opens.
+using ParticipantNames = std::array<NameList, 3>;
+
+// Reads the three lists, the main window's caption saying so meanwhile. A
+// missing or short list is reported and the editor does not open.
+bool LoadParticipantNames(HWND mainWindow, ParticipantNames& names) {
+  const NameListFile* files[3] = {&kWeaponNames, &kUnit2Names, &kPilot2Names};
+  if (mainWindow) SetWindowTextW(mainWindow, kReadingCaption);
+  bool loaded = true;
+  try {
+    for (int kind = 0; kind < 3; ++kind) names[kind] = LoadNameList(ProgramFolder(), *files[kind]);
+  } catch (const std::exception& failure) {
+    ui::ShowFailure(mainWindow, failure);
+    loaded = false;
+  }
+  if (mainWindow) SetWindowTextW(mainWindow, kReadyCaption);
+  return loaded;
+}
+
+void FillParticipants(HWND form, const ParticipantNames& names) {
+  for (int kind = 0; kind < 3; ++kind) {
+    ItemList items;
+    items.reserve(names[kind].names.size());
+    for (const std::wstring& name : names[kind].names) items.push_back(name.c_str());
+    for (int slot = 0; slot < kParticipantSlots; ++slot)
+      FillItems(form, IDC_FORM5_COMBO1 + kParticipantKinds[kind].firstCombo - 1 + slot, items);
+  }
+}
+
+// Shows the four combo boxes of one tab page and hides the others.
+void ShowPage(HWND form, int page) {
+  for (int n = 0; n < kCombos; ++n)
+    ShowWindow(GetDlgItem(form, IDC_FORM5_COMBO1 + n), n / kParticipantSlots == page ? SW_SHOW : SW_HIDE);
+}
+
+void SetUpTabs(HWND form) {
+  HWND tab = GetDlgItem(form, IDC_FORM5_SSTAB1);
+  for (int page = 0; page < 3; ++page) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(kParticipantKinds[page].page);
+    SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+  }
+  // Below the combo boxes it frames, so that they get the clicks.
+  SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowPage(form, 0);
+}
+
+// Puts the guard's replacement into a converter box that went out of range,
+// and gives it the focus.
+void GuardBox(HWND form, int id, std::optional<std::string> (*guard)(std::string_view)) {
+  const std::string text = ui::GetAsciiText(form, id);
+  if (const auto replacement = guard(text); replacement && *replacement != text) {
+    ui::SetAsciiText(form, id, *replacement);
+    SetFocus(GetDlgItem(form, id));
+  }
+}
+
+// "→" and "←": converts one box into the other, or asks for an entry.
+void Convert(HWND form, int from, int to, std::optional<std::string> (*convert)(std::string_view),
+             const wchar_t* prompt) {
+  if (const auto converted = convert(ui::GetAsciiText(form, from))) {
+    ui::SetAsciiText(form, to, *converted);
+    return;
+  }
+  ui::ShowMessage(form, prompt);
+  SetFocus(GetDlgItem(form, from));
+}
+
+INT_PTR CALLBACK Form5Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      g_shown = {};
+      FillItems(form, IDC_FORM5_LIST1, CombinationAttackNames());
+      FillParticipants(form, *reinterpret_cast<const ParticipantNames*>(lParam));
+      SetUpTabs(form);
+      return TRUE;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->idFrom == IDC_FORM5_SSTAB1 && header->code == TCN_SELCHANGE)
+        ShowPage(form, static_cast<int>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+      return TRUE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_FORM5_LIST1:
+          if (HIWORD(wParam) == LBN_SELCHANGE) ShowTableRecord(form, Attacks(), g_shown);
+          return TRUE;
+        case IDC_FORM5_COMMAND2:
+          WriteTableRecord(form, Attacks(), g_shown);
+          return TRUE;
+        case IDC_FORM5_COMMAND7:
+          Convert(form, IDC_FORM5_TEXT1, IDC_FORM5_TEXT2, &MultiplierToDecimal, kEnterHexFirst);
+          return TRUE;
+        case IDC_FORM5_COMMAND4:
+          Convert(form, IDC_FORM5_TEXT2, IDC_FORM5_TEXT1, &MultiplierToHex, kEnterDecimalFirst);
+          return TRUE;
+        case IDC_FORM5_COMMAND6:
+          ui::ShowMessage(form, kConverterNote);
+          return TRUE;
+        case IDC_FORM5_TEXT1:
+          if (HIWORD(wParam) == EN_CHANGE) GuardBox(form, IDC_FORM5_TEXT1, &GuardHexMultiplier);
+          return TRUE;
+        case IDC_FORM5_TEXT2:
+          if (HIWORD(wParam) == EN_CHANGE) GuardBox(form, IDC_FORM5_TEXT2, &GuardDecimalMultiplier);
+          return TRUE;
+        case IDC_FORM5_COMMAND3:
+        case IDCANCEL:
+          CloseEditorForm(form);
+          return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      CloseEditorForm(form);
+      return TRUE;
+    case WM_DESTROY:
+      g_form5 = nullptr;
+      ui::FormDestroyed(form);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void OpenCombinationAttackEditor(HWND mainWindow) {
+  if (ui::BringForward(g_form5)) return;
+  ParticipantNames names;
+  if (!LoadParticipantNames(mainWindow, names)) return;
+  g_form5 = ui::CreateForm(IDD_FORM5, nullptr, Form5Proc, reinterpret_cast<LPARAM>(&names));
+}
+
+const EditorRegistration kRegistration{3, &OpenCombinationAttackEditor};
+
+}  // namespace
+
+}  // namespace vdk::editors
