@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/attach/trampoline_code.h"
 #include "skin/attach/x86_decode.h"
 #include "tests/x86_decode/pe_exports.h"
 
@@ -258,6 +259,36 @@ TEST(CapstoneDifferential, WineSystemLibraryPrologues) {
   t.Print("exported function prologues");
   EXPECT_GT(functions, 3000u);
   EXPECT_TRUE(t.disagreements.empty());
+}
+
+// Every exported function of the same libraries: a trampoline planned for a far-away
+// place must give the entry's bytes back exactly, and every refusal must name its rule.
+TEST(TrampolineRoundTrip, WineSystemLibraryExports) {
+  size_t functions = 0, planned = 0;
+  std::map<std::string, size_t> refused;
+  for (const char* dll : {"user32.dll", "gdi32.dll", "win32u.dll", "kernel32.dll", "comctl32.dll"}) {
+    const auto image = testing::ReadExports(WineDllFolder() + "/" + dll);
+    ASSERT_TRUE(image.error.empty()) << image.error;
+    for (const auto& fn : image.exports) {
+      ++functions;
+      const uint32_t trampoline = fn.address ^ 0x40000000u;
+      const auto plan = PlanTrampoline(fn.bytes, fn.available, fn.address, trampoline);
+      if (plan.failure != PlanFailure::kNone) {
+        std::string why = PlanFailureName(plan.failure);
+        if (plan.failure == PlanFailure::kUndecodable) why += std::string(": ") + RefusalName(plan.refusal);
+        ++refused[why];
+        continue;
+      }
+      ++planned;
+      std::array<uint8_t, kMaximumCover> restored{};
+      ASSERT_EQ(RestoredEntry(plan.code, trampoline, fn.address, restored), plan.covered) << fn.name;
+      EXPECT_TRUE(std::equal(restored.begin(), restored.begin() + plan.covered, fn.bytes)) << fn.name;
+      EXPECT_TRUE(TrampolineIntact(plan.code, trampoline, fn.address)) << fn.name;
+    }
+  }
+  std::printf("trampolines: %zu exported functions, %zu planned and restored exactly\n", functions, planned);
+  for (const auto& [why, n] : refused) std::printf("  left unpatched, %-50s %zu\n", why.c_str(), n);
+  EXPECT_GT(planned, functions / 2);
 }
 
 }  // namespace
