@@ -36,11 +36,12 @@ RecordLayout MakeFightingStyleLayout() {
   for (const Group& group :
        {Group{"Text4", 0x00, L"射/格攻击力补正值"}, Group{"Text5", 0x30, L"射程/移动力补正值"}}) {
     for (int k = 0; k < kFightingStyleLevels; ++k) {
-      layout.fields.push_back({.control = Element(group.array, k),
-                               .label = L"LV" + std::to_wstring(k + 1) + group.label,
-                               .offset = group.offset + 4 * k,
-                               .width = 4,
-                               .codec = DecimalCodec()});
+      layout.fields.push_back(
+          {.control = Element(group.array, k),
+           .label = std::wstring(L"LV").append(std::to_wstring(k + 1)).append(group.label),
+           .offset = group.offset + 4 * k,
+           .width = 4,
+           .codec = DecimalCodec()});
     }
   }
   return layout;

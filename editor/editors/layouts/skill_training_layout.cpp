@@ -14,7 +14,7 @@ RecordLayout MakeLayout() {
       {.control = "Text10", .label = L"说明(16)", .offset = 0x00, .width = 4, .codec = HexCodec()});
   for (int k = 0; k < kTrainingLevels; ++k) {
     layout.fields.push_back({.control = Element("Text1", k),
-                             .label = L"LV" + std::to_wstring(k + 1) + L"所需PP值",
+                             .label = std::wstring(L"LV").append(std::to_wstring(k + 1)).append(L"所需PP值"),
                              .offset = 0x04 + k,
                              .width = 1,
                              .codec = DecimalCodec()});
@@ -62,7 +62,7 @@ void KeepTypedTrainingType(FormValues& values) {
 }
 
 void SetAllTrainingCostsToOne(FormValues& values) {
-  for (int k = 0; k < kTrainingLevels; ++k) values[Element("Text1", k)].text = "1";
+  for (int k = 0; k < kTrainingLevels; ++k) values[Element("Text1", k)].text.assign(1, '1');
 }
 
 }  // namespace vdk::editors

@@ -1,0 +1,89 @@
+// The unit and pilot skill effect editor (Form11, "机体机师技能效果"): the
+// defensive unit skills and the two fighting styles of VDKX_418.06, each
+// with a drop-down that picks the record and its own write button.
+#include "editor/editors/editor_windows.h"
+#include "editor/editors/layouts/skill_effect_layout.h"
+#include "editor/editors/record_form.h"
+#include "editor/editors/skill_effect_editor_ids.h"
+#include "editor/ui/forms.h"
+
+namespace vdk::editors {
+
+namespace {
+
+HWND g_form11 = nullptr;
+ShownRecord g_defence;
+ShownRecord g_style;
+
+const FormTable& DefensiveSkills() {
+  static const FormTable table{&DefensiveSkillLayout(),
+                               GameFileKind::Executable,
+                               IDC_FORM11_COMBO1,
+                               {{"Text1", IDC_FORM11_TEXT1},
+                                {"Text2", IDC_FORM11_TEXT2},
+                                {"Combo2", IDC_FORM11_COMBO2},
+                                {"Text3", IDC_FORM11_TEXT3}}};
+  return table;
+}
+
+const FormTable& FightingStyles() {
+  static const FormTable table = [] {
+    FormTable t{&FightingStyleLayout(), GameFileKind::Executable, IDC_FORM11_COMBO3, {}};
+    AddControlArray(t.ids, "Text4", IDC_FORM11_TEXT4_0, kFightingStyleLevels);
+    AddControlArray(t.ids, "Text5", IDC_FORM11_TEXT5_0, kFightingStyleLevels);
+    return t;
+  }();
+  return table;
+}
+
+INT_PTR CALLBACK Form11Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      g_defence = {};
+      g_style = {};
+      FillItems(form, IDC_FORM11_COMBO1, DefensiveSkillNames());
+      FillItems(form, IDC_FORM11_COMBO2, DefenceTypeNames());
+      FillItems(form, IDC_FORM11_COMBO3, FightingStyleNames());
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_FORM11_COMBO1:
+          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, DefensiveSkills(), g_defence);
+          return TRUE;
+        case IDC_FORM11_COMBO3:
+          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, FightingStyles(), g_style);
+          return TRUE;
+        case IDC_FORM11_COMMAND1:
+          WriteTableRecord(form, DefensiveSkills(), g_defence);
+          return TRUE;
+        case IDC_FORM11_COMMAND3:
+          WriteTableRecord(form, FightingStyles(), g_style);
+          return TRUE;
+        case IDC_FORM11_COMMAND2:
+        case IDC_FORM11_COMMAND4:
+        case IDCANCEL:
+          CloseEditorForm(form);
+          return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      CloseEditorForm(form);
+      return TRUE;
+    case WM_DESTROY:
+      g_form11 = nullptr;
+      ui::FormDestroyed(form);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void OpenSkillEffectEditor(HWND) {
+  if (ui::BringForward(g_form11)) return;
+  g_form11 = ui::CreateForm(IDD_FORM11, nullptr, Form11Proc);
+}
+
+const EditorRegistration kRegistration{10, &OpenSkillEffectEditor};
+
+}  // namespace
+
+}  // namespace vdk::editors

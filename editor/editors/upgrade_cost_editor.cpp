@@ -1,0 +1,85 @@
+// The upgrade cost editor (Form10, "改造费用"): two tables of VDKX_418.06,
+// each with a drop-down that picks the row, its fifteen stage costs and its
+// own write button.
+#include "editor/editors/editor_windows.h"
+#include "editor/editors/layouts/upgrade_cost_layout.h"
+#include "editor/editors/record_form.h"
+#include "editor/editors/upgrade_cost_editor_ids.h"
+#include "editor/ui/forms.h"
+
+namespace vdk::editors {
+
+namespace {
+
+HWND g_form10 = nullptr;
+ShownRecord g_unitRow;
+ShownRecord g_weaponRow;
+
+FormTable CostTable(const RecordLayout& layout, int chooser, const char* array, int firstBox) {
+  FormTable t{&layout, GameFileKind::Executable, chooser, {}};
+  AddControlArray(t.ids, array, firstBox, kUpgradeStages);
+  return t;
+}
+
+const FormTable& UnitCosts() {
+  static const FormTable table =
+      CostTable(UnitUpgradeCostLayout(), IDC_FORM10_COMBO1, "Text1", IDC_FORM10_TEXT1_0);
+  return table;
+}
+
+const FormTable& WeaponCosts() {
+  static const FormTable table =
+      CostTable(WeaponUpgradeCostLayout(), IDC_FORM10_COMBO2, "Text2", IDC_FORM10_TEXT2_0);
+  return table;
+}
+
+INT_PTR CALLBACK Form10Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      g_unitRow = {};
+      g_weaponRow = {};
+      FillItems(form, IDC_FORM10_COMBO1, UnitUpgradeRowNames());
+      FillItems(form, IDC_FORM10_COMBO2, WeaponUpgradeRowNames());
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_FORM10_COMBO1:
+          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, UnitCosts(), g_unitRow);
+          return TRUE;
+        case IDC_FORM10_COMBO2:
+          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, WeaponCosts(), g_weaponRow);
+          return TRUE;
+        case IDC_FORM10_COMMAND1:
+          WriteTableRecord(form, UnitCosts(), g_unitRow);
+          return TRUE;
+        case IDC_FORM10_COMMAND3:
+          WriteTableRecord(form, WeaponCosts(), g_weaponRow);
+          return TRUE;
+        case IDC_FORM10_COMMAND2:
+        case IDC_FORM10_COMMAND4:
+        case IDCANCEL:
+          CloseEditorForm(form);
+          return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      CloseEditorForm(form);
+      return TRUE;
+    case WM_DESTROY:
+      g_form10 = nullptr;
+      ui::FormDestroyed(form);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void OpenUpgradeCostEditor(HWND) {
+  if (ui::BringForward(g_form10)) return;
+  g_form10 = ui::CreateForm(IDD_FORM10, nullptr, Form10Proc);
+}
+
+const EditorRegistration kRegistration{9, &OpenUpgradeCostEditor};
+
+}  // namespace
+
+}  // namespace vdk::editors
