@@ -106,6 +106,13 @@ TEST_F(GrowthCostEditorsTest, AnInvalidEntryIsNamedAndNothingIsWritten) {
   EXPECT_NE(message.find(L"HP+%"), std::wstring::npos) << message;
   EXPECT_NE(message.find(L"255"), std::wstring::npos) << message;
   EXPECT_TRUE(ReadFileBytes(sharedBin_) == sharedBefore_);
+  // The focus is on the entry to mend.
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  EXPECT_TRUE(WaitUntil([&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread) &&
+           thread.hwndFocus == Control(form, IDC_FORM8_TEXT4);
+  }));
 }
 
 TEST_F(GrowthCostEditorsTest, SkillTrainingEditorWritesTheTypeAndAllCostsToOne) {
