@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form8 = nullptr;
+EditorWindow g_form8;
 ShownRecord g_shown;
 
 const FormTable& Bonuses() {
@@ -38,6 +38,7 @@ void Load(HWND form) {
 }
 
 INT_PTR CALLBACK Form8Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form8.closes(form, message, wParam, {IDC_FORM8_COMMAND3})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       Load(form);
@@ -50,26 +51,14 @@ INT_PTR CALLBACK Form8Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM8_COMMAND2:
           WriteTableRecord(form, Bonuses(), g_shown);
           return TRUE;
-        case IDC_FORM8_COMMAND3:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form8 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenFullUpgradeBonusEditor(HWND) {
-  if (ui::BringForward(g_form8)) return;
-  g_form8 = ui::CreateForm(IDD_FORM8, nullptr, Form8Proc);
+  g_form8.open(IDD_FORM8, Form8Proc);
 }
 
 const EditorRegistration kRegistration{7, &OpenFullUpgradeBonusEditor};

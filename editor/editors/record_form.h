@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -70,5 +71,19 @@ bool WriteTableRecord(HWND dialog, const FormTable& table, ShownRecord& shown,
 
 // "返回": enables the main window again and closes the form.
 void CloseEditorForm(HWND form);
+
+// The window of one editor form: made once, brought forward when opened
+// again, closed by its "返回" buttons, its close box and Escape.
+class EditorWindow {
+ public:
+  // Makes the form from its dialog template, or brings it forward.
+  void open(int templateId, DLGPROC proc);
+  // Handles the closing messages of the form: the "返回" buttons, IDCANCEL,
+  // WM_CLOSE and WM_DESTROY. True when the message was one of them.
+  bool closes(HWND form, UINT message, WPARAM wParam, std::initializer_list<int> returnButtons);
+
+ private:
+  HWND form_ = nullptr;
+};
 
 }  // namespace vdk::editors

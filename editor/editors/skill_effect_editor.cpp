@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form11 = nullptr;
+EditorWindow g_form11;
 ShownRecord g_defence;
 ShownRecord g_style;
 
@@ -37,6 +37,7 @@ const FormTable& FightingStyles() {
 }
 
 INT_PTR CALLBACK Form11Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form11.closes(form, message, wParam, {IDC_FORM11_COMMAND2, IDC_FORM11_COMMAND4})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_defence = {};
@@ -59,27 +60,14 @@ INT_PTR CALLBACK Form11Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM11_COMMAND3:
           WriteTableRecord(form, FightingStyles(), g_style);
           return TRUE;
-        case IDC_FORM11_COMMAND2:
-        case IDC_FORM11_COMMAND4:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form11 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenSkillEffectEditor(HWND) {
-  if (ui::BringForward(g_form11)) return;
-  g_form11 = ui::CreateForm(IDD_FORM11, nullptr, Form11Proc);
+  g_form11.open(IDD_FORM11, Form11Proc);
 }
 
 const EditorRegistration kRegistration{10, &OpenSkillEffectEditor};

@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form9 = nullptr;
+EditorWindow g_form9;
 ShownRecord g_shown;
 
 const FormTable& Training() {
@@ -55,6 +55,7 @@ void AllCostsToOne(HWND form) {
 }
 
 INT_PTR CALLBACK Form9Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form9.closes(form, message, wParam, {IDC_FORM9_COMMAND3})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_shown = {};
@@ -76,26 +77,14 @@ INT_PTR CALLBACK Form9Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM9_COMMAND4:
           AllCostsToOne(form);
           return TRUE;
-        case IDC_FORM9_COMMAND3:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form9 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenSkillTrainingEditor(HWND) {
-  if (ui::BringForward(g_form9)) return;
-  g_form9 = ui::CreateForm(IDD_FORM9, nullptr, Form9Proc);
+  g_form9.open(IDD_FORM9, Form9Proc);
 }
 
 const EditorRegistration kRegistration{8, &OpenSkillTrainingEditor};

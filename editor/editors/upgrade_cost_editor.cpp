@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form10 = nullptr;
+EditorWindow g_form10;
 ShownRecord g_unitRow;
 ShownRecord g_weaponRow;
 
@@ -34,6 +34,7 @@ const FormTable& WeaponCosts() {
 }
 
 INT_PTR CALLBACK Form10Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form10.closes(form, message, wParam, {IDC_FORM10_COMMAND2, IDC_FORM10_COMMAND4})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_unitRow = {};
@@ -55,27 +56,14 @@ INT_PTR CALLBACK Form10Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM10_COMMAND3:
           WriteTableRecord(form, WeaponCosts(), g_weaponRow);
           return TRUE;
-        case IDC_FORM10_COMMAND2:
-        case IDC_FORM10_COMMAND4:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form10 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenUpgradeCostEditor(HWND) {
-  if (ui::BringForward(g_form10)) return;
-  g_form10 = ui::CreateForm(IDD_FORM10, nullptr, Form10Proc);
+  g_form10.open(IDD_FORM10, Form10Proc);
 }
 
 const EditorRegistration kRegistration{9, &OpenUpgradeCostEditor};
