@@ -92,7 +92,9 @@ TEST_P(EditorTables, ChangingOneControlWritesExactlyItsField) {
         // Shown again, the record holds the new entry.
         FormValues again = ShowRecord(file.path(), l, n);
         EXPECT_EQ(again[field.control].selection, values[field.control].selection) << field.control;
-        if (field.codec.shown == Shown::Hex) EXPECT_EQ(again[field.control].text, values[field.control].text);
+        if (field.codec.shown == Shown::Hex) {
+          EXPECT_EQ(again[field.control].text, values[field.control].text);
+        }
       }
     }
   }
