@@ -44,15 +44,7 @@ INT_PTR CALLBACK Form8Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
       Load(form);
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_FORM8_LIST1:
-          if (HIWORD(wParam) == LBN_SELCHANGE) ShowTableRecord(form, Bonuses(), g_shown);
-          return TRUE;
-        case IDC_FORM8_COMMAND2:
-          WriteTableRecord(form, Bonuses(), g_shown);
-          return TRUE;
-      }
-      break;
+      return HandleTableCommand(form, wParam, {{&Bonuses(), IDC_FORM8_COMMAND2, &g_shown}});
   }
   return FALSE;
 }

@@ -151,6 +151,22 @@ bool WriteTableRecord(HWND dialog, const FormTable& table, ShownRecord& shown,
   return true;
 }
 
+bool HandleTableCommand(HWND dialog, WPARAM wParam, std::initializer_list<TableCommands> tables) {
+  const int id = LOWORD(wParam);
+  for (const TableCommands& t : tables) {
+    if (id == t.table->chooser) {
+      // LBN_SELCHANGE and CBN_SELCHANGE are the same code.
+      if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(dialog, *t.table, *t.shown);
+      return true;
+    }
+    if (id == t.writeButton) {
+      WriteTableRecord(dialog, *t.table, *t.shown);
+      return true;
+    }
+  }
+  return false;
+}
+
 void CloseEditorForm(HWND form) {
   if (HWND main = MainWindow()) EnableWindow(main, TRUE);
   DestroyWindow(form);

@@ -69,6 +69,17 @@ bool ShowTableRecord(HWND dialog, const FormTable& table, ShownRecord& shown);
 bool WriteTableRecord(HWND dialog, const FormTable& table, ShownRecord& shown,
                       const std::function<void(FormValues&)>& beforeWrite = {});
 
+// The chooser and the write button of one table on a form.
+struct TableCommands {
+  const FormTable* table;
+  int writeButton;
+  ShownRecord* shown;
+};
+
+// WM_COMMAND of a form with plain tables: a new choice in a table's chooser
+// shows its record, its write button writes it. True when handled.
+bool HandleTableCommand(HWND dialog, WPARAM wParam, std::initializer_list<TableCommands> tables);
+
 // "返回": enables the main window again and closes the form.
 void CloseEditorForm(HWND form);
 

@@ -47,21 +47,9 @@ INT_PTR CALLBACK Form11Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
       FillItems(form, IDC_FORM11_COMBO3, FightingStyleNames());
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_FORM11_COMBO1:
-          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, DefensiveSkills(), g_defence);
-          return TRUE;
-        case IDC_FORM11_COMBO3:
-          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, FightingStyles(), g_style);
-          return TRUE;
-        case IDC_FORM11_COMMAND1:
-          WriteTableRecord(form, DefensiveSkills(), g_defence);
-          return TRUE;
-        case IDC_FORM11_COMMAND3:
-          WriteTableRecord(form, FightingStyles(), g_style);
-          return TRUE;
-      }
-      break;
+      return HandleTableCommand(form, wParam,
+                                {{&DefensiveSkills(), IDC_FORM11_COMMAND1, &g_defence},
+                                 {&FightingStyles(), IDC_FORM11_COMMAND3, &g_style}});
   }
   return FALSE;
 }

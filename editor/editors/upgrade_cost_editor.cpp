@@ -43,21 +43,9 @@ INT_PTR CALLBACK Form10Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
       FillItems(form, IDC_FORM10_COMBO2, WeaponUpgradeRowNames());
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_FORM10_COMBO1:
-          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, UnitCosts(), g_unitRow);
-          return TRUE;
-        case IDC_FORM10_COMBO2:
-          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, WeaponCosts(), g_weaponRow);
-          return TRUE;
-        case IDC_FORM10_COMMAND1:
-          WriteTableRecord(form, UnitCosts(), g_unitRow);
-          return TRUE;
-        case IDC_FORM10_COMMAND3:
-          WriteTableRecord(form, WeaponCosts(), g_weaponRow);
-          return TRUE;
-      }
-      break;
+      return HandleTableCommand(form, wParam,
+                                {{&UnitCosts(), IDC_FORM10_COMMAND1, &g_unitRow},
+                                 {&WeaponCosts(), IDC_FORM10_COMMAND3, &g_weaponRow}});
   }
   return FALSE;
 }
