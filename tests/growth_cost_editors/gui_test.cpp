@@ -21,6 +21,16 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+// Selects a combo box item and posts the change to the dialog, for a choice
+// that ends in a message box (a sent notification would wait for it).
+void PostComboChoice(HWND dialog, int id, int index) {
+  HWND combo = Control(dialog, id);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kDefaultTimeoutMs,
+                      &ignored);
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
 class GrowthCostEditorsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -166,6 +176,23 @@ TEST_F(GrowthCostEditorsTest, UpgradeCostEditorWritesEachTableWithItsOwnButton) 
   const Bytes weaponWritten =
       With(unitWritten, samples::kWeaponUpgradeCosts.at(1) + 56, {0x40, 0xE2, 0x01, 0x00});
   EXPECT_TRUE(WaitForChange(exe_, unitWritten) == weaponWritten);
+}
+
+TEST_F(GrowthCostEditorsTest, AFileTooShortForTheRowIsReportedAndNothingIsWritten) {
+  HWND form = program_->openEditor(9, L"改造费用");
+  SelectComboItem(form, IDC_FORM10_COMBO1, 0);
+  // The file is cut short behind the editor's back: row 3 no longer fits.
+  const Bytes cut(exeBefore_.begin(), exeBefore_.begin() + samples::kUnitUpgradeCosts.at(3) + 10);
+  WriteFileBytes(exe_, cut);
+  PostComboChoice(form, IDC_FORM10_COMBO1, 3);
+  auto box = WaitForMessageBox(program_->processId());
+  ASSERT_TRUE(box);
+  EXPECT_NE(box->text.find(L"VDKX_418.06"), std::wstring::npos) << box->text;
+  Dismiss(*box);
+  // Nothing counts as shown: row 0's values cannot go into another row.
+  EXPECT_EQ(ComboSelection(Control(form, IDC_FORM10_COMBO1)), -1);
+  EXPECT_EQ(WriteMessage(form, IDC_FORM10_COMMAND1), L"");
+  EXPECT_TRUE(ReadFileBytes(exe_) == cut);
 }
 
 TEST_F(GrowthCostEditorsTest, SkillEffectEditorWritesBothTables) {
