@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form14 = nullptr;
+EditorWindow g_form14;
 ShownRecord g_shown;
 
 const FormTable& Bonuses() {
@@ -30,6 +30,7 @@ const FormTable& Bonuses() {
 }
 
 INT_PTR CALLBACK Form14Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form14.closes(form, message, wParam, {IDC_FORM14_COMMAND3})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_shown = {};
@@ -45,26 +46,14 @@ INT_PTR CALLBACK Form14Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM14_COMMAND2:
           WriteTableRecord(form, Bonuses(), g_shown);
           return TRUE;
-        case IDC_FORM14_COMMAND3:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form14 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenAceBonusEditor(HWND) {
-  if (ui::BringForward(g_form14)) return;
-  g_form14 = ui::CreateForm(IDD_FORM14, nullptr, Form14Proc);
+  g_form14.open(IDD_FORM14, Form14Proc);
 }
 
 const EditorRegistration kRegistration{6, &OpenAceBonusEditor};

@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form7 = nullptr;
+EditorWindow g_form7;
 ShownRecord g_shown;
 
 constexpr int kOptions = static_cast<int>(std::size(kSpecialPropertyCodes));
@@ -46,6 +46,7 @@ void ShowTerrainNote(HWND form) {
 }
 
 INT_PTR CALLBACK Form7Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form7.closes(form, message, wParam, {IDC_FORM7_COMMAND4})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_shown = {};
@@ -64,26 +65,14 @@ INT_PTR CALLBACK Form7Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM7_COMMAND1:
           ShowTerrainNote(form);
           return TRUE;
-        case IDC_FORM7_COMMAND4:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form7 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenAmmoMaterialEditor(HWND) {
-  if (ui::BringForward(g_form7)) return;
-  g_form7 = ui::CreateForm(IDD_FORM7, nullptr, Form7Proc);
+  g_form7.open(IDD_FORM7, Form7Proc);
 }
 
 const EditorRegistration kRegistration{5, &OpenAmmoMaterialEditor};

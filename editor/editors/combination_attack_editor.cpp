@@ -22,7 +22,8 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form5 = nullptr;
+EditorWindow g_window;
+HWND g_form5 = nullptr;  // while the form exists
 ShownRecord g_shown;
 
 constexpr int kCombos = 3 * kParticipantSlots;
@@ -38,8 +39,10 @@ const FormTable& Attacks() {
 }
 
 // The names of the participants, one list per kind (weapon.txt, unit2.txt,
-// pilot2.txt), read afresh each time the editor opens.
+// pilot2.txt), read afresh each time the editor opens and kept only until
+// its combo boxes hold them.
 using ParticipantNames = std::array<NameList, 3>;
+ParticipantNames g_names;
 
 // Reads the three lists, the main window's caption saying so meanwhile. A
 // missing or short list is reported and the editor does not open.
@@ -108,11 +111,15 @@ void Convert(HWND form, int from, int to, std::optional<std::string> (*convert)(
 }
 
 INT_PTR CALLBACK Form5Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) g_form5 = nullptr;
+  if (g_window.closes(form, message, wParam, {IDC_FORM5_COMMAND3})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
+      g_form5 = form;
       g_shown = {};
       FillItems(form, IDC_FORM5_LIST1, CombinationAttackNames());
-      FillParticipants(form, *reinterpret_cast<const ParticipantNames*>(lParam));
+      FillParticipants(form, g_names);
+      g_names = {};
       SetUpTabs(form);
       return TRUE;
     case WM_NOTIFY: {
@@ -144,28 +151,16 @@ INT_PTR CALLBACK Form5Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
         case IDC_FORM5_TEXT2:
           if (HIWORD(wParam) == EN_CHANGE) GuardBox(form, IDC_FORM5_TEXT2, &GuardDecimalMultiplier);
           return TRUE;
-        case IDC_FORM5_COMMAND3:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form5 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenCombinationAttackEditor(HWND mainWindow) {
-  if (ui::BringForward(g_form5)) return;
-  ParticipantNames names;
-  if (!LoadParticipantNames(mainWindow, names)) return;
-  g_form5 = ui::CreateForm(IDD_FORM5, nullptr, Form5Proc, reinterpret_cast<LPARAM>(&names));
+  // An open editor is only brought forward; a new one reads its lists first.
+  if (!g_form5 && !LoadParticipantNames(mainWindow, g_names)) return;
+  g_window.open(IDD_FORM5, Form5Proc);
 }
 
 const EditorRegistration kRegistration{3, &OpenCombinationAttackEditor};

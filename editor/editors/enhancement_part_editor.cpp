@@ -11,7 +11,7 @@ namespace vdk::editors {
 
 namespace {
 
-HWND g_form6 = nullptr;
+EditorWindow g_form6;
 ShownRecord g_shown;
 
 const FormTable& Parts() {
@@ -25,6 +25,7 @@ const FormTable& Parts() {
 }
 
 INT_PTR CALLBACK Form6Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
+  if (g_form6.closes(form, message, wParam, {IDC_FORM6_COMMAND3})) return TRUE;
   switch (message) {
     case WM_INITDIALOG:
       g_shown = {};
@@ -39,26 +40,14 @@ INT_PTR CALLBACK Form6Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM6_COMMAND2:
           WriteTableRecord(form, Parts(), g_shown);
           return TRUE;
-        case IDC_FORM6_COMMAND3:
-        case IDCANCEL:
-          CloseEditorForm(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form6 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
   return FALSE;
 }
 
 void OpenEnhancementPartEditor(HWND) {
-  if (ui::BringForward(g_form6)) return;
-  g_form6 = ui::CreateForm(IDD_FORM6, nullptr, Form6Proc);
+  g_form6.open(IDD_FORM6, Form6Proc);
 }
 
 const EditorRegistration kRegistration{4, &OpenEnhancementPartEditor};

@@ -205,6 +205,9 @@ TEST_F(EditorWindowsTest, MultiplierConverterPromptsAndGuards) {
   Program& program = start();
   HWND attacks = program.openEditor(kCombinationAttacks, L"合体技");
   ASSERT_TRUE(attacks);
+  // Entering it again brings the same window forward.
+  EXPECT_EQ(program.openEditor(kCombinationAttacks, L"合体技"), attacks);
+  EXPECT_EQ(TopLevelWindows(program.processId()).size(), 2u);
   Click(attacks, IDC_FORM5_COMMAND7);
   EXPECT_EQ(messageText(), L"vdkedit|请先在左面的文本框输入00-FF范围的16进制数");
   Click(attacks, IDC_FORM5_COMMAND4);
