@@ -149,8 +149,9 @@ TEST(Trampoline, IntegrityChecksCatchDamage) {
     damaged[kLengthByte] = bad_length;
     EXPECT_FALSE(TrampolineIntact(damaged, kTrampoline, kEntry)) << int(bad_length);
     std::array<uint8_t, kMaximumCover> out{};
-    if (bad_length < kMinimumCover || bad_length > kMaximumCover)
+    if (bad_length < kMinimumCover || bad_length > kMaximumCover) {
       EXPECT_EQ(RestoredEntry(damaged, kTrampoline, kEntry, out), 0u);
+    }
   }
   auto no_jump = plan.code;
   no_jump[5] = 0x90;
