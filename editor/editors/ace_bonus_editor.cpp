@@ -4,6 +4,7 @@
 #include "editor/editors/ace_bonus_editor_ids.h"
 #include "editor/editors/editor_windows.h"
 #include "editor/editors/layouts/ace_bonus_layout.h"
+#include "editor/editors/layouts/pilot_layout.h"
 #include "editor/editors/record_form.h"
 #include "editor/ui/forms.h"
 
@@ -35,19 +36,11 @@ INT_PTR CALLBACK Form14Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG:
       g_shown = {};
       FillItems(form, IDC_FORM14_COMBO1, AceBonusNames());
-      FillItems(form, IDC_FORM14_COMBO3, AceSpiritCommandNames());
+      FillItems(form, IDC_FORM14_COMBO3, SpiritCommandNames());
       FillItems(form, IDC_FORM14_COMBO2, AceEffectClassNames());
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_FORM14_COMBO1:
-          if (HIWORD(wParam) == CBN_SELCHANGE) ShowTableRecord(form, Bonuses(), g_shown);
-          return TRUE;
-        case IDC_FORM14_COMMAND2:
-          WriteTableRecord(form, Bonuses(), g_shown);
-          return TRUE;
-      }
-      break;
+      return HandleTableCommand(form, wParam, {{&Bonuses(), IDC_FORM14_COMMAND2, &g_shown}});
   }
   return FALSE;
 }

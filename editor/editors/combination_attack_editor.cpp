@@ -129,13 +129,8 @@ INT_PTR CALLBACK Form5Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
       return TRUE;
     }
     case WM_COMMAND:
+      if (HandleTableCommand(form, wParam, {{&Attacks(), IDC_FORM5_COMMAND2, &g_shown}})) return TRUE;
       switch (LOWORD(wParam)) {
-        case IDC_FORM5_LIST1:
-          if (HIWORD(wParam) == LBN_SELCHANGE) ShowTableRecord(form, Attacks(), g_shown);
-          return TRUE;
-        case IDC_FORM5_COMMAND2:
-          WriteTableRecord(form, Attacks(), g_shown);
-          return TRUE;
         case IDC_FORM5_COMMAND7:
           Convert(form, IDC_FORM5_TEXT1, IDC_FORM5_TEXT2, &MultiplierToDecimal, kEnterHexFirst);
           return TRUE;

@@ -33,15 +33,7 @@ INT_PTR CALLBACK Form6Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
       FillItems(form, IDC_FORM6_COMBO1, UnitAbilityNames());
       return TRUE;
     case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDC_FORM6_LIST1:
-          if (HIWORD(wParam) == LBN_SELCHANGE) ShowTableRecord(form, Parts(), g_shown);
-          return TRUE;
-        case IDC_FORM6_COMMAND2:
-          WriteTableRecord(form, Parts(), g_shown);
-          return TRUE;
-      }
-      break;
+      return HandleTableCommand(form, wParam, {{&Parts(), IDC_FORM6_COMMAND2, &g_shown}});
   }
   return FALSE;
 }

@@ -10,6 +10,7 @@
 #include "editor/editors/layouts/ammo_material_layout.h"
 #include "editor/editors/layouts/combination_attack_layout.h"
 #include "editor/editors/layouts/enhancement_part_layout.h"
+#include "editor/editors/layouts/pilot_layout.h"
 #include "tools/samples/layout.h"
 
 namespace vdk::editors::testing {

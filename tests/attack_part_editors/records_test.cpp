@@ -207,7 +207,7 @@ TEST(AceBonusEditor, UnusedRecordAndValuesBeyondTheLists) {
   }
   FormValues beyond = ShowRecord(game.path(), l, notable::kAceBeyondLists);
   EXPECT_EQ(beyond["Combo3"].extra, 50u);
-  EXPECT_EQ(beyond["Combo3"].selection, static_cast<int>(AceSpiritCommandNames().size()));
+  EXPECT_EQ(beyond["Combo3"].selection, static_cast<int>(SpiritCommandNames().size()));
   EXPECT_EQ(beyond["Combo2"].extra, 5u);
   EXPECT_EQ(beyond["Text18"].text, "30");
   beyond["Text1"].text = "25";
@@ -218,7 +218,7 @@ TEST(AceBonusEditor, UnusedRecordAndValuesBeyondTheLists) {
 
 TEST(AceBonusEditor, SpiritCommandIsStoredAsItsIndex) {
   const RecordLayout& l = AceBonusLayout();
-  const auto& spirits = AceSpiritCommandNames();
+  const auto& spirits = SpiritCommandNames();
   const auto soul =
       std::find_if(spirits.begin(), spirits.end(), [](const wchar_t* s) { return s == std::wstring(L"魂"); });
   ASSERT_NE(soul, spirits.end());

@@ -9,13 +9,12 @@ namespace vdk::editors {
 
 // The 87 bonus descriptions in record order (the chooser Combo1).
 const ItemList& AceBonusNames();
-// Spirit commands (Combo3), item = stored byte.
-const ItemList& AceSpiritCommandNames();
 // Effect classes (Combo2), item = stored byte.
 const ItemList& AceEffectClassNames();
 
-// Text1-Text16, Combo3, Text18, Combo2 and Text19 over bytes 0x04-0x17;
-// bytes 0x00-0x03 are not shown.
+// Text1-Text16, Combo3 (the pilots' spirit commands, SpiritCommandNames),
+// Text18, Combo2 and Text19 over bytes 0x04-0x17; bytes 0x00-0x03 are not
+// shown.
 const RecordLayout& AceBonusLayout();
 
 }  // namespace vdk::editors
