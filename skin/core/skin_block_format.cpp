@@ -98,7 +98,8 @@ bool ParseSkinBitmap(std::span<const std::uint8_t> bytes, std::size_t offset, Sk
   return true;
 }
 
-bool ParseSkinBlockLayout(std::span<const std::uint8_t> block, SkinBlockLayout& layout, std::string& error) {
+bool ParseSkinTableLayout(std::span<const std::uint8_t> block, SkinBlockLayout& layout, std::size_t& bitmap_offset,
+                          std::string& error) {
   layout = {};
   if (block.size() < kSkinTablesOffset) {
     error = "the block is " + std::to_string(block.size()) + " bytes long, shorter than its 64-byte header";
@@ -122,7 +123,14 @@ bool ParseSkinBlockLayout(std::span<const std::uint8_t> block, SkinBlockLayout& 
       return false;
     }
   }
-  return ParseSkinBitmap(block, static_cast<std::size_t>(offset), layout.bitmap, error);
+  bitmap_offset = static_cast<std::size_t>(offset);
+  return true;
+}
+
+bool ParseSkinBlockLayout(std::span<const std::uint8_t> block, SkinBlockLayout& layout, std::string& error) {
+  std::size_t bitmap_offset = 0;
+  if (!ParseSkinTableLayout(block, layout, bitmap_offset, error)) return false;
+  return ParseSkinBitmap(block, bitmap_offset, layout.bitmap, error);
 }
 
 }  // namespace tebix

@@ -98,6 +98,13 @@ SkinPart ReadSkinPart(std::span<const std::uint8_t> block, std::size_t offset);
 // is not judged here (see kMinSkinBitCount).
 bool ParseSkinBlockLayout(std::span<const std::uint8_t> block, SkinBlockLayout& layout, std::string& error);
 
+// The first half of the above: the counts and table offsets only. Returns
+// the offset behind the part table (where the bitmap starts), or false with
+// `error` set when the block is too short for its header or tables or a
+// count is negative. `layout.bitmap` is left empty.
+bool ParseSkinTableLayout(std::span<const std::uint8_t> block, SkinBlockLayout& layout, std::size_t& bitmap_offset,
+                          std::string& error);
+
 // Checks a packed DIB starting at `offset` of `bytes` (header, masks,
 // palette, pixels) and fills `bitmap`. Shared with the tool's BMP reader.
 bool ParseSkinBitmap(std::span<const std::uint8_t> bytes, std::size_t offset, SkinBitmapLayout& bitmap,

@@ -72,6 +72,7 @@ std::vector<std::uint8_t> MakeSampleDib(int width, int height, int bit_count) {
   put(12, 1, 2);
   put(14, static_cast<std::uint32_t>(bit_count), 2);
   put(20, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height)), 4);
+  if (bit_count < 24) return dib;  // shallower ones stay black
   Canvas canvas{width, height, bit_count / 8, stride, dib.data() + kBitmapInfoHeaderBytes};
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) canvas.Put(x, y, kMagenta);

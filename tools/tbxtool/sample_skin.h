@@ -12,8 +12,8 @@ namespace tebix::tbx {
 
 SkinSource MakeSampleSkin(std::uint32_t seed, int noise_percent);
 
-// A packed DIB of `width` x `height` pixels at `bit_count` (24 or 32) bits,
-// bottom-up, filled with the key colour magenta.
+// A packed DIB of `width` x `height` pixels at `bit_count` bits, bottom-up,
+// filled with the key colour magenta (24 and 32 bits) or black.
 std::vector<std::uint8_t> MakeSampleDib(int width, int height, int bit_count);
 
 }  // namespace tebix::tbx
