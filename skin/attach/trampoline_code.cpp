@@ -19,7 +19,7 @@ uint32_t GetRel32(const uint8_t* at) {
 // Moves the whole instructions of `length` bytes at `src` (which run at `from`) to `dst`
 // (which will run at `to`). A branch into the block itself, its end included, moves with
 // it and keeps its displacement; any other target is re-aimed. Short branches that cannot
-// reach from the new place make the move fail.
+// reach from the new place, and targets inside the new place, make the move fail.
 PlanFailure MoveInstructions(const uint8_t* src, size_t length, uint32_t from, uint32_t to, uint8_t* dst,
                              Refusal* refusal) {
   size_t off = 0;
@@ -35,6 +35,9 @@ PlanFailure MoveInstructions(const uint8_t* src, size_t length, uint32_t from, u
       const uint32_t next_old = from + static_cast<uint32_t>(off + insn.length);
       const uint32_t target = next_old + static_cast<uint32_t>(insn.RelativeDisplacement(src + off));
       const bool inside = target - from <= length;
+      // An outside target that would fall into the moved copy could not be told apart
+      // from an inside one when the bytes are moved back.
+      if (!inside && target - to <= length) return PlanFailure::kUnreachable;
       if (!inside) {
         const uint32_t next_new = to + static_cast<uint32_t>(off + insn.length);
         const int32_t disp = static_cast<int32_t>(target - next_new);

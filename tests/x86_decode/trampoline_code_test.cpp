@@ -137,6 +137,14 @@ TEST(Trampoline, RefusesEntriesItCannotMove) {
   }
 }
 
+TEST(Trampoline, RefusesATargetThatWouldLandInsideItsOwnCopy) {
+  // jne to entry+45 from a trampoline at entry+40: re-aimed, it would point into the copy
+  // and could no longer be told apart from a branch inside it when the bytes go back.
+  const auto entry = Bytes("24 04 00 E4 75 27 00");
+  const auto plan = PlanTrampoline(entry.data(), entry.size(), kEntry, kEntry + 40);
+  EXPECT_EQ(plan.failure, PlanFailure::kUnreachable);
+}
+
 TEST(Trampoline, IntegrityChecksCatchDamage) {
   const auto entry = Bytes("8B FF 55 8B EC 5D");
   const auto plan = PlanTrampoline(entry.data(), entry.size(), kEntry, kTrampoline);
