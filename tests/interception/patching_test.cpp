@@ -1,7 +1,10 @@
 // Installing and removing the 21 patches in the live process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <memory>
 #include <cstring>
 #include <vector>
 
@@ -28,8 +31,17 @@ void ExpectSame(const Snapshot& a, const Snapshot& b) {
     EXPECT_EQ(a[i], b[i]) << HookedFunctionName(static_cast<HookedFunction>(i));
 }
 
+DWORD Protection(const void* p) {
+  MEMORY_BASIC_INFORMATION info{};
+  VirtualQuery(p, &info, sizeof info);
+  return info.Protect;
+}
+
 TEST(Patching, AllTwentyOneHookAndUnhookInOrderRestoringEveryByte) {
   const Snapshot before = EntryBytes();
+  std::array<DWORD, kHookedFunctionCount> protection{};
+  for (size_t i = 0; i < kHookedFunctionCount; ++i)
+    protection[i] = Protection(InterceptedEntry(static_cast<HookedFunction>(i)));
   for (size_t i = 0; i < kHookedFunctionCount; ++i)
     ASSERT_NE(InterceptedEntry(static_cast<HookedFunction>(i)), nullptr) << i;
 
@@ -44,7 +56,9 @@ TEST(Patching, AllTwentyOneHookAndUnhookInOrderRestoringEveryByte) {
     EXPECT_TRUE(IsIntercepted(f));
     const uint8_t* entry = InterceptedEntry(f);
     EXPECT_EQ(entry[0], 0xE9) << HookedFunctionName(f);
-    EXPECT_NE(RealFunction(f), nullptr);
+    // Code pages are given back their protection; the trampoline is executable, not writable.
+    EXPECT_EQ(Protection(entry), protection[i]) << HookedFunctionName(f);
+    EXPECT_EQ(Protection(RealFunction(f)), static_cast<DWORD>(PAGE_EXECUTE_READ)) << HookedFunctionName(f);
   }
 
   const InterceptionReport removed = RemoveInterception();
@@ -52,6 +66,8 @@ TEST(Patching, AllTwentyOneHookAndUnhookInOrderRestoringEveryByte) {
     EXPECT_EQ(removed[i].function, kRemovalOrder[i]);
     EXPECT_TRUE(removed[i].result.ok()) << HookedFunctionName(removed[i].function);
     EXPECT_FALSE(IsIntercepted(removed[i].function));
+    EXPECT_EQ(Protection(InterceptedEntry(removed[i].function)),
+              protection[static_cast<size_t>(removed[i].function)]);
   }
   EXPECT_EQ(kRemovalOrder[0], HookedFunction::kExtTextOutA);
   EXPECT_EQ(kRemovalOrder[6], HookedFunction::kMoveWindow);
@@ -97,6 +113,73 @@ TEST(Patching, SecondInstallIsRefusedWithoutDamage) {
     EXPECT_EQ(ReleaseDC(window.handle(), dc), 1);
   }
   ExpectSame(original, EntryBytes());
+}
+
+// Code built by the test in a page of its own.
+class CodePage {
+public:
+  CodePage() : base_(static_cast<uint8_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE,
+                                                         PAGE_EXECUTE_READWRITE))) {
+    std::memset(base_, 0xCC, 4096);
+  }
+  ~CodePage() { VirtualFree(base_, 0, MEM_RELEASE); }
+  uint8_t* at(size_t offset) const { return base_ + offset; }
+  void Put(size_t offset, std::initializer_list<uint8_t> bytes) const {
+    std::copy(bytes.begin(), bytes.end(), base_ + offset);
+  }
+
+private:
+  uint8_t* base_;
+};
+
+void PutAddress(uint8_t* at, const void* value) {
+  const auto v = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(value));
+  std::memcpy(at, &v, 4);
+}
+
+int WINAPI ReplacementForTest();
+
+TEST(Patching, ImportsAreFollowedThroughThunksAndUnmovableStartsRefused) {
+  CodePage page;
+  // 0x000: jmp [0x100]; 0x100 holds 0x200; 0x200: jmp rel32 to 0x300; 0x300: a function.
+  uint8_t* thunk = page.at(0);
+  page.Put(0, {0xFF, 0x25});
+  PutAddress(page.at(2), page.at(0x100));
+  PutAddress(page.at(0x100), page.at(0x200));
+  page.Put(0x200, {0xE9});
+  const uint32_t rel = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(page.at(0x300)) -
+                                             reinterpret_cast<uintptr_t>(page.at(0x205)));
+  std::memcpy(page.at(0x201), &rel, 4);
+  page.Put(0x300, {0x8B, 0xFF, 0x55, 0x8B, 0xEC, 0x5D, 0x33, 0xC0, 0xC3});
+  EXPECT_EQ(ResolveFunction(thunk), page.at(0x300));
+  EXPECT_EQ(ResolveFunction(page.at(0x300)), page.at(0x300));
+  EXPECT_EQ(ResolveFunction(nullptr), nullptr);
+
+  static uint8_t spare[x86::kTrampolineSize];
+  struct Refused {
+    size_t at;
+    std::initializer_list<uint8_t> code;
+    x86::PlanFailure why;
+  };
+  const Refused refused[] = {
+      {0x400, {0xC3}, x86::PlanFailure::kEndsTooSoon},                    // ret
+      {0x410, {0x33, 0xC0, 0xC2, 0x04, 0x00}, x86::PlanFailure::kEndsTooSoon},  // xor eax, eax; ret 4
+      {0x420, {0x2E, 0xFF, 0x25, 0, 0, 0, 0}, x86::PlanFailure::kEndsTooSoon},  // jmp cs:[...]
+      {0x430, {0x0F, 0x38, 0x00, 0xC0}, x86::PlanFailure::kUndecodable},
+      {0x440, {0x85, 0xC0, 0x74, 0x40, 0x90}, x86::PlanFailure::kUnreachable},
+  };
+  for (const auto& r : refused) {
+    page.Put(r.at, r.code);
+    const std::vector<uint8_t> before(page.at(r.at), page.at(r.at) + 16);
+    PatchSite site;
+    site.trampoline = spare;
+    site.replacement = reinterpret_cast<const void*>(&ReplacementForTest);
+    const PatchResult result = InstallPatch(site, page.at(r.at));
+    EXPECT_EQ(result.status, PatchStatus::kNotRelocatable) << r.at;
+    EXPECT_EQ(result.plan, r.why) << r.at;
+    EXPECT_FALSE(site.patched);
+    EXPECT_EQ(std::vector<uint8_t>(page.at(r.at), page.at(r.at) + 16), before) << r.at;
+  }
 }
 
 // A patch of our own on a function nobody else here uses, to damage on purpose.
