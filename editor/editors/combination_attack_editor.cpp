@@ -7,15 +7,13 @@
 #include <commctrl.h>
 
 #include <array>
-#include <exception>
 
 #include "editor/editors/combination_attack_editor_ids.h"
 #include "editor/editors/editor_windows.h"
 #include "editor/editors/layouts/combination_attack_layout.h"
+#include "editor/editors/name_list_loading.h"
 #include "editor/editors/record_form.h"
-#include "editor/main_window.h"
 #include "editor/name_lists.h"
-#include "editor/shell.h"
 #include "editor/ui/forms.h"
 
 namespace vdk::editors {
@@ -44,27 +42,9 @@ const FormTable& Attacks() {
 using ParticipantNames = std::array<NameList, 3>;
 ParticipantNames g_names;
 
-// Reads the three lists, the main window's caption saying so meanwhile. A
-// missing or short list is reported and the editor does not open.
-bool LoadParticipantNames(HWND mainWindow, ParticipantNames& names) {
-  const NameListFile* files[3] = {&kWeaponNames, &kUnit2Names, &kPilot2Names};
-  if (mainWindow) SetWindowTextW(mainWindow, kReadingCaption);
-  bool loaded = true;
-  try {
-    for (int kind = 0; kind < 3; ++kind) names[kind] = LoadNameList(ProgramFolder(), *files[kind]);
-  } catch (const std::exception& failure) {
-    ui::ShowFailure(mainWindow, failure);
-    loaded = false;
-  }
-  if (mainWindow) SetWindowTextW(mainWindow, kReadyCaption);
-  return loaded;
-}
-
 void FillParticipants(HWND form, const ParticipantNames& names) {
   for (int kind = 0; kind < 3; ++kind) {
-    ItemList items;
-    items.reserve(names[kind].names.size());
-    for (const std::wstring& name : names[kind].names) items.push_back(name.c_str());
+    const ItemList items = ItemsOf(names[kind]);
     for (int slot = 0; slot < kParticipantSlots; ++slot)
       FillItems(form, IDC_FORM5_COMBO1 + kParticipantKinds[kind].firstCombo - 1 + slot, items);
   }
@@ -154,7 +134,10 @@ INT_PTR CALLBACK Form5Proc(HWND form, UINT message, WPARAM wParam, LPARAM lParam
 
 void OpenCombinationAttackEditor(HWND mainWindow) {
   // An open editor is only brought forward; a new one reads its lists first.
-  if (!g_form5 && !LoadParticipantNames(mainWindow, g_names)) return;
+  if (!g_form5 && !ReadNameLists(mainWindow, {{&kWeaponNames, &g_names[0]},
+                                              {&kUnit2Names, &g_names[1]},
+                                              {&kPilot2Names, &g_names[2]}}))
+    return;
   g_window.open(IDD_FORM5, Form5Proc);
 }
 
