@@ -43,11 +43,6 @@ const ItemList& AmmoMaterialNames() {
   return names;
 }
 
-const ItemList& SpecialPropertyNames() {
-  static const ItemList names{L"移动后可攻击", L"バリア贯通", L"バリア弱体"};
-  return names;
-}
-
 const RecordLayout& AmmoMaterialLayout() {
   static const RecordLayout layout = [] {
     RecordLayout l{.tableOffset = 0x14CD58, .recordSize = 18, .recordCount = 33};

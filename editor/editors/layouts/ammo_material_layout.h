@@ -12,9 +12,9 @@ namespace vdk::editors {
 // The 33 materials in record order (the chooser List1).
 const ItemList& AmmoMaterialNames();
 
-// The special property codes of the option buttons Option1(0)-Option1(2).
+// The special property codes of the option buttons Option1(0)-Option1(2):
+// "移动后可攻击", "バリア贯通" and "バリア弱体".
 inline constexpr std::uint32_t kSpecialPropertyCodes[] = {1, 4, 6};
-const ItemList& SpecialPropertyNames();
 
 // The "?" note on the terrain raise bytes.
 inline constexpr const wchar_t* kTerrainNoteTitle = L"地形适应";
