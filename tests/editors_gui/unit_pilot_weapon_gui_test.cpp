@@ -148,6 +148,25 @@ TEST_F(EditorsGui, PilotEditorWritesStatsAndGrowthRow) {
             static_cast<std::size_t>((before[pilot + 101] != 77) + (before[row5 + 8] != 99)));
 }
 
+TEST_F(EditorsGui, PilotSkillsSharingARowEditItTogether) {
+  HWND form = program_->openEditor(1, L"机师能力");
+  ASSERT_TRUE(form);
+  SelectListItem(form, IDC_FORM3_LIST1, static_cast<int>(notable::kPilotRowCode5));
+  // Skill 2 now points at skill 1's row; after the write both show it.
+  SetControlText(form, IDC_FORM3_TEXT23, L"0500");
+  Press(form, IDC_FORM3_COMMAND2);
+  const std::size_t row5 = samples::kSkillGrowth.at(5);
+  EXPECT_EQ(ControlText(form, IDC_FORM3_TEXT17_0 + 2), std::to_wstring(game()[row5 + 2]));
+  SetControlText(form, IDC_FORM3_TEXT13_0 + 2, L"55");
+  EXPECT_EQ(ControlText(form, IDC_FORM3_TEXT17_0 + 2), L"55");
+  Press(form, IDC_FORM3_COMMAND2);
+  EXPECT_EQ(game()[row5 + 2], 55);
+  // A skill without a row has nothing to edit.
+  SelectListItem(form, IDC_FORM3_LIST1, static_cast<int>(notable::kPilotWithoutSkills));
+  EXPECT_EQ(ControlText(form, IDC_FORM3_TEXT21_0), L"0");
+  EXPECT_FALSE(IsEnabled(form, IDC_FORM3_TEXT21_0));
+}
+
 TEST_F(EditorsGui, WeaponEditorWritesSearchesAndSetsEveryUpgradeClass) {
   HWND form = program_->openEditor(2, L"武器性能");
   ASSERT_TRUE(form);

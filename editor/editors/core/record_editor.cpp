@@ -262,6 +262,30 @@ std::vector<Field> CheckBoxByte(const std::string& array, int offset, const Item
   return fields;
 }
 
+void AddField(RecordLayout& layout, std::string control, std::wstring label, int offset, int width,
+              Codec codec) {
+  AddBitField(layout, std::move(control), std::move(label), offset, width, 0, 0, std::move(codec));
+}
+
+void AddBitField(RecordLayout& layout, std::string control, std::wstring label, int offset, int width,
+                 int shift, int bits, Codec codec) {
+  layout.fields.push_back({.control = std::move(control),
+                           .label = std::move(label),
+                           .offset = offset,
+                           .width = width,
+                           .codec = std::move(codec),
+                           .shift = shift,
+                           .bits = bits});
+}
+
+void AddFields(RecordLayout& layout, std::vector<Field> fields) {
+  for (Field& f : fields) layout.fields.push_back(std::move(f));
+}
+
+int ItemCount(const ItemList& items) {
+  return static_cast<int>(items.size());
+}
+
 std::uint32_t FieldValue(const Field& field, std::span<const std::uint8_t> record) {
   CheckField(field, record.size());
   return (ReadNumber(record, field.offset, field.width) >> field.shift) & Mask(field.bitCount());

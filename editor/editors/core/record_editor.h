@@ -62,9 +62,9 @@ struct Special {
 
 struct Codec {
   Shown shown = Shown::Decimal;
-  std::uint32_t signedAbove = 0;       // Signed
-  int digits = 0;                      // Octal, Binary
-  int itemCount = 0;                   // List
+  std::uint32_t signedAbove = 0;         // Signed
+  int digits = 0;                        // Octal, Binary
+  int itemCount = 0;                     // List
   std::vector<Special> specials{};       // List
   std::vector<std::uint32_t> options{};  // Options
 };
@@ -76,8 +76,8 @@ struct Codec {
 struct Field {
   std::string control{};
   std::wstring label{};  // how messages name the field
-  int offset = 0;      // byte offset within the record
-  int width = 1;       // bytes, 1 to 4
+  int offset = 0;        // byte offset within the record
+  int width = 1;         // bytes, 1 to 4
   Codec codec{};
   int shift = 0;
   int bits = 0;         // 0: the whole number
@@ -129,6 +129,18 @@ std::vector<Field> CheckBoxByte(const std::string& array, int offset, const Item
 
 // "Name(index)": the control name of an element of a control array.
 std::string Element(const std::string& array, int index);
+
+// Appending to a layout, in write order: a whole number of `width` bytes at
+// `offset`; the bit range [shift, shift + bits) of such a number; ready-made
+// fields (check-box bytes).
+void AddField(RecordLayout& layout, std::string control, std::wstring label, int offset, int width,
+              Codec codec);
+void AddBitField(RecordLayout& layout, std::string control, std::wstring label, int offset, int width,
+                 int shift, int bits, Codec codec);
+void AddFields(RecordLayout& layout, std::vector<Field> fields);
+
+// Number of items of a list, for ListCodec.
+int ItemCount(const ItemList& items);
 
 // --- Showing and writing --------------------------------------------------
 

@@ -120,41 +120,31 @@ const ItemList& PilotAceBonusNames() {
 
 namespace {
 
-int Count(const ItemList& list) {
-  return static_cast<int>(list.size());
-}
-
 RecordLayout MakePilotLayout() {
   RecordLayout l{.tableOffset = 0x13B490, .recordSize = 148, .recordCount = 382};
-  auto field = [&](std::string control, std::wstring label, int offset, int width, Codec codec) {
-    l.fields.push_back({.control = std::move(control),
-                        .label = std::move(label),
-                        .offset = offset,
-                        .width = width,
-                        .codec = codec});
-  };
-  for (Field& f : CheckBoxByte("Check1", 18, BoardingFlagsFirstByte())) l.fields.push_back(std::move(f));
-  for (Field& f : CheckBoxByte("Check2", 19, BoardingFlagsSecondByte())) l.fields.push_back(std::move(f));
+  AddFields(l, CheckBoxByte("Check1", 18, BoardingFlagsFirstByte()));
+  AddFields(l, CheckBoxByte("Check2", 19, BoardingFlagsSecondByte()));
   for (int s = 0; s < kPilotSkills; ++s)
-    field(kSkillRows[static_cast<std::size_t>(s)].code, L"技能" + std::to_wstring(s + 1) + L"等级映射",
-          24 + 2 * s, 2, HexCodec());
+    AddField(l, kSkillRows[static_cast<std::size_t>(s)].code, L"技能" + std::to_wstring(s + 1) + L"等级映射",
+             24 + 2 * s, 2, HexCodec());
   for (int k = 0; k < 16; ++k)
-    field(Element("Text27", k), L"信赖补正" + std::to_wstring(k + 1), 38 + 2 * k, 2, HexCodec());
+    AddField(l, Element("Text27", k), L"信赖补正" + std::to_wstring(k + 1), 38 + 2 * k, 2, HexCodec());
   const wchar_t* stats[] = {L"SP值", L"格斗", L"射击", L"命中", L"回避", L"技量", L"防御"};
-  for (int k = 0; k < 7; ++k) field("Text" + std::to_string(2 + k), stats[k], 100 + k, 1, DecimalCodec());
-  field("Combo3", L"ACE奖励", 107, 1, ListCodec(Count(PilotAceBonusNames())));
-  const int spirits = Count(SpiritCommandNames());
-  for (int k = 0; k < 6; ++k)
-    field(Element("Combo1", k), L"精神指令" + std::to_wstring(k + 1), 108 + k, 1, ListCodec(spirits));
-  for (int k = 0; k < 6; ++k)
-    field(Element("Text9", k), L"精神指令" + std::to_wstring(k + 1) + L"消耗SP", 114 + k, 1, DecimalCodec());
-  for (int k = 0; k < 6; ++k)
-    field(Element("Text10", k), L"精神指令" + std::to_wstring(k + 1) + L"修得LV", 120 + k, 1, DecimalCodec());
-  field("Combo2", L"双人精神", 126, 1, ListCodec(spirits));
-  field("Text16", L"双人精神SP", 127, 1, DecimalCodec());
+  for (int k = 0; k < 7; ++k)
+    AddField(l, "Text" + std::to_string(2 + k), stats[k], 100 + k, 1, DecimalCodec());
+  AddField(l, "Combo3", L"ACE奖励", 107, 1, ListCodec(ItemCount(PilotAceBonusNames())));
+  const int spirits = ItemCount(SpiritCommandNames());
+  for (int k = 0; k < 6; ++k) {
+    const std::wstring spirit = L"精神指令" + std::to_wstring(k + 1);
+    AddField(l, Element("Combo1", k), spirit, 108 + k, 1, ListCodec(spirits));
+    AddField(l, Element("Text9", k), spirit + L"消耗SP", 114 + k, 1, DecimalCodec());
+    AddField(l, Element("Text10", k), spirit + L"修得LV", 120 + k, 1, DecimalCodec());
+  }
+  AddField(l, "Combo2", L"双人精神", 126, 1, ListCodec(spirits));
+  AddField(l, "Text16", L"双人精神SP", 127, 1, DecimalCodec());
   for (int k = 0; k < kPilotSkills; ++k)
-    field(Element("Combo7", k), L"技能" + std::to_wstring(k + 1), 129 + k, 1,
-          ListCodec(Count(PilotSkillList())));
+    AddField(l, Element("Combo7", k), L"技能" + std::to_wstring(k + 1), 129 + k, 1,
+             ListCodec(ItemCount(PilotSkillList())));
   return l;
 }
 
@@ -162,12 +152,9 @@ RecordLayout MakeGrowthRowLayout(int skill) {
   RecordLayout l{
       .tableOffset = kGrowthTableOffset, .recordSize = kGrowthLevels, .recordCount = kGrowthRowCount};
   for (int level = 0; level < kGrowthLevels; ++level)
-    l.fields.push_back(
-        {.control = Element(kSkillRows[static_cast<std::size_t>(skill)].levels, level),
-         .label = L"技能" + std::to_wstring(skill + 1) + L" LV" + std::to_wstring(level + 1) + L"修得LV",
-         .offset = level,
-         .width = 1,
-         .codec = DecimalCodec()});
+    AddField(l, Element(kSkillRows[static_cast<std::size_t>(skill)].levels, level),
+             L"技能" + std::to_wstring(skill + 1) + L" LV" + std::to_wstring(level + 1) + L"修得LV", level, 1,
+             DecimalCodec());
   return l;
 }
 

@@ -111,34 +111,17 @@ const ItemList& UnitSizeNames() {
 
 namespace {
 
-int Count(const ItemList& list) {
-  return static_cast<int>(list.size());
-}
-
 RecordLayout MakeUnitLayout() {
   RecordLayout l{.tableOffset = 0x11F8A4, .recordSize = 100, .recordCount = 427};
-  auto field = [&](std::string control, std::wstring label, int offset, int width, Codec codec) {
-    l.fields.push_back({.control = std::move(control),
-                        .label = std::move(label),
-                        .offset = offset,
-                        .width = width,
-                        .codec = codec});
-  };
   // A bit field of the terrain, movement and size word at offset 6.
   auto terrain = [&](std::string control, std::wstring label, int shift, int bits, Codec codec) {
-    l.fields.push_back({.control = std::move(control),
-                        .label = std::move(label),
-                        .offset = 6,
-                        .width = 4,
-                        .codec = codec,
-                        .shift = shift,
-                        .bits = bits});
+    AddBitField(l, std::move(control), std::move(label), 6, 4, shift, bits, std::move(codec));
   };
-  const int ranks = Count(TerrainScale());
+  const int ranks = ItemCount(TerrainScale());
 
-  field("Text1", L"HP", 0, 4, DecimalCodec());
-  field("Text2", L"最大改造段数", 4, 2, HexCodec());
-  field("Text3", L"地形、移动类型、体积(16)", 6, 4, HexCodec());
+  AddField(l, "Text1", L"HP", 0, 4, DecimalCodec());
+  AddField(l, "Text2", L"最大改造段数", 4, 2, HexCodec());
+  AddField(l, "Text3", L"地形、移动类型、体积(16)", 6, 4, HexCodec());
   terrain("Combo23", L"地形适应 空", 0, 3, ListCodec(ranks));
   terrain("Combo22", L"地形适应 陆", 3, 3, ListCodec(ranks));
   terrain("Combo21", L"地形适应 海", 6, 3, ListCodec(ranks));
@@ -147,33 +130,33 @@ RecordLayout MakeUnitLayout() {
   terrain("Check5", L"移动类型 陆", 13, 1, CheckCodec());
   terrain("Check4", L"移动类型 海", 14, 1, CheckCodec());
   terrain("Check3", L"移动类型 宇", 15, 1, CheckCodec());
-  terrain("Combo24", L"体形", 16, 3, ListCodec(Count(UnitSizeNames())));
+  terrain("Combo24", L"体形", 16, 3, ListCodec(ItemCount(UnitSizeNames())));
   terrain("Text4", L"未知数值(2进制)", 19, 2, BinaryCodec(2));
-  field("Text5", L"机体名", 10, 4, HexCodec());
-  field("Text6", L"EN", 24, 2, DecimalCodec());
-  field("Text7", L"装甲", 26, 2, DecimalCodec());
-  field("Text8", L"修理费", 28, 2, DecimalCodec());
-  field("Text9", L"击破费", 30, 2, DecimalCodec());
-  for (Field& f : CheckBoxByte("Check1", 34, BoardingFlagsFirstByte())) l.fields.push_back(std::move(f));
-  for (Field& f : CheckBoxByte("Check2", 35, BoardingFlagsSecondByte())) l.fields.push_back(std::move(f));
+  AddField(l, "Text5", L"机体名", 10, 4, HexCodec());
+  AddField(l, "Text6", L"EN", 24, 2, DecimalCodec());
+  AddField(l, "Text7", L"装甲", 26, 2, DecimalCodec());
+  AddField(l, "Text8", L"修理费", 28, 2, DecimalCodec());
+  AddField(l, "Text9", L"击破费", 30, 2, DecimalCodec());
+  AddFields(l, CheckBoxByte("Check1", 34, BoardingFlagsFirstByte()));
+  AddFields(l, CheckBoxByte("Check2", 35, BoardingFlagsSecondByte()));
   // An empty slot (0xFFFF) is the last weapon name.
   const int weapons = static_cast<int>(kWeaponNames.count);
   for (int slot = 0; slot < kWeaponSlots; ++slot) {
     std::wstring label = (slot < 8 ? L"固定武器" : L"换装武器") + std::to_wstring(slot % 8 + 1);
-    field("Combo" + std::to_string(kFirstWeaponCombo + slot), label, 36 + 2 * slot, 2,
-          ListCodec(weapons, {{0xFFFF, weapons - 1}}));
+    AddField(l, "Combo" + std::to_string(kFirstWeaponCombo + slot), label, 36 + 2 * slot, 2,
+             ListCodec(weapons, {{0xFFFF, weapons - 1}}));
   }
-  field("Text11", L"机体图象与武器动画", 68, 4, HexCodec());
-  field("Text12", L"机体BGM", 72, 1, HexCodec());
-  field("Text13", L"移动力", 82, 1, DecimalCodec());
-  field("Text14", L"运动性", 83, 1, DecimalCodec());
-  field("Combo18", L"改满奖励", 84, 1, ListCodec(Count(FullUpgradeBonusNames())));
-  field("Text16", L"W-GAGE", 85, 1, DecimalCodec());
-  field("Text17", L"击坠所得PP", 86, 1, DecimalCodec());
+  AddField(l, "Text11", L"机体图象与武器动画", 68, 4, HexCodec());
+  AddField(l, "Text12", L"机体BGM", 72, 1, HexCodec());
+  AddField(l, "Text13", L"移动力", 82, 1, DecimalCodec());
+  AddField(l, "Text14", L"运动性", 83, 1, DecimalCodec());
+  AddField(l, "Combo18", L"改满奖励", 84, 1, ListCodec(ItemCount(FullUpgradeBonusNames())));
+  AddField(l, "Text16", L"W-GAGE", 85, 1, DecimalCodec());
+  AddField(l, "Text17", L"击坠所得PP", 86, 1, DecimalCodec());
   for (int k = 0; k < 5; ++k)
-    field(Element("Combo1", k), L"机体技能" + std::to_wstring(k + 1), 87 + k, 1,
-          ListCodec(Count(UnitAbilityNames())));
-  field("Text18", L"变形代码", 94, 1, HexCodec());
+    AddField(l, Element("Combo1", k), L"机体技能" + std::to_wstring(k + 1), 87 + k, 1,
+             ListCodec(ItemCount(UnitAbilityNames())));
+  AddField(l, "Text18", L"变形代码", 94, 1, HexCodec());
   return l;
 }
 

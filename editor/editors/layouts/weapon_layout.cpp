@@ -46,57 +46,37 @@ constexpr std::uint32_t kWeaponTable = 0x12BF88;
 constexpr std::uint32_t kWeaponSize = 36;
 constexpr std::uint32_t kWeaponCount = 1628;
 
-int Count(const ItemList& list) {
-  return static_cast<int>(list.size());
-}
-
 RecordLayout MakeWeaponLayout() {
   RecordLayout l{.tableOffset = kWeaponTable, .recordSize = kWeaponSize, .recordCount = kWeaponCount};
-  auto field = [&](std::string control, std::wstring label, int offset, int width, Codec codec) {
-    l.fields.push_back({.control = std::move(control),
-                        .label = std::move(label),
-                        .offset = offset,
-                        .width = width,
-                        .codec = codec});
-  };
   // A bit field of the attribute word at offset 0.
   auto word = [&](std::string control, std::wstring label, int shift, Codec codec, int bits = 3) {
-    l.fields.push_back({.control = std::move(control),
-                        .label = std::move(label),
-                        .offset = 0,
-                        .width = 4,
-                        .codec = codec,
-                        .shift = shift,
-                        .bits = bits});
+    AddBitField(l, std::move(control), std::move(label), 0, 4, shift, bits, std::move(codec));
   };
-  const int ranks = Count(TerrainScale());
+  const int ranks = ItemCount(TerrainScale());
 
-  field("Text1", L"地形适应,改造等(16)", 0, 4, HexCodec());
-  word("Combo8", L"武器属性2", 0, ListCodec(Count(WeaponKindNames())));
+  AddField(l, "Text1", L"地形适应,改造等(16)", 0, 4, HexCodec());
+  word("Combo8", L"武器属性2", 0, ListCodec(ItemCount(WeaponKindNames())));
   word("Text19", L"武器排列顺序", 3, OctalCodec(3), 9);
   word("Combo7", L"地形适应 空", 12, ListCodec(ranks));
   word("Combo6", L"地形适应 地", 15, ListCodec(ranks));
   word("Combo5", L"地形适应 海", 18, ListCodec(ranks));
   word("Combo4", L"地形适应 宇", 21, ListCodec(ranks));
-  word("Combo3", L"改造价格(第一段)", 24, ListCodec(Count(UpgradePriceNames())));
-  word("Combo2", L"改造效果(10改)", 27, ListCodec(Count(UpgradeEffectNames())));
-  field("Text3", L"武器名称(16)", 0x04, 2, HexCodec());
-  field("Text4", L"攻击力", 0x08, 2, DecimalCodec());
-  field("Text5", L"命中", 0x0A, 1, SignedCodec(99));
-  field("Text6", L"CT", 0x0C, 1, SignedCodec(99));
-  field("Text15", L"MAP武器代码(16)", 0x0E, 2, HexCodec());
-  for (Field& f : CheckBoxByte("Check1", 0x14, WeaponFlagsFirstByte())) l.fields.push_back(std::move(f));
-  for (Field& f : CheckBoxByte("Check2", 0x15, WeaponFlagsSecondByte())) l.fields.push_back(std::move(f));
-  field("Text7", L"必要W GAGE", 0x16, 1, DecimalCodec());
-  field("Text8", L"射程(最小)", 0x17, 1, DecimalCodec());
-  field("Text9", L"射程(最大)", 0x18, 1, DecimalCodec());
-  field("Text10", L"残弹", 0x19, 1, DecimalCodec());
-  field("Text11", L"EN", 0x1A, 1, DecimalCodec());
-  field("Text12", L"必要气力", 0x1B, 1, DecimalCodec());
-  const int skills = Count(RequiredSkillNames());
-  field("Combo1", L"必要技能", 0x1D, 1, ListCodec(skills, {{0xFF, skills - 1}}));
-  field("Text13", L"技能等级", 0x1E, 1, DecimalCodec());
-  field("Text16", L"MAP武器形状?", 0x20, 1, HexCodec());
+  word("Combo3", L"改造价格(第一段)", 24, ListCodec(ItemCount(UpgradePriceNames())));
+  word("Combo2", L"改造效果(10改)", 27, ListCodec(ItemCount(UpgradeEffectNames())));
+  AddField(l, "Text3", L"武器名称(16)", 0x04, 2, HexCodec());
+  AddField(l, "Text4", L"攻击力", 0x08, 2, DecimalCodec());
+  AddField(l, "Text5", L"命中", 0x0A, 1, SignedCodec(99));
+  AddField(l, "Text6", L"CT", 0x0C, 1, SignedCodec(99));
+  AddField(l, "Text15", L"MAP武器代码(16)", 0x0E, 2, HexCodec());
+  AddFields(l, CheckBoxByte("Check1", 0x14, WeaponFlagsFirstByte()));
+  AddFields(l, CheckBoxByte("Check2", 0x15, WeaponFlagsSecondByte()));
+  const wchar_t* bytes[] = {L"必要W GAGE", L"射程(最小)", L"射程(最大)", L"残弹", L"EN", L"必要气力"};
+  for (int k = 0; k < 6; ++k)
+    AddField(l, "Text" + std::to_string(7 + k), bytes[k], 0x16 + k, 1, DecimalCodec());
+  const int skills = ItemCount(RequiredSkillNames());
+  AddField(l, "Combo1", L"必要技能", 0x1D, 1, ListCodec(skills, {{0xFF, skills - 1}}));
+  AddField(l, "Text13", L"技能等级", 0x1E, 1, DecimalCodec());
+  AddField(l, "Text16", L"MAP武器形状?", 0x20, 1, HexCodec());
   return l;
 }
 
