@@ -83,7 +83,7 @@ struct Installed {
 
 Bytes SkinFile(const Bytes& block, const char* magic = ".TBX") {
   Bytes file(magic, magic + 4);
-  const Bytes stream = tbx::LzariEncode(block);
+  const Bytes stream = tbx::LzariEncode(block, tbx::Parsing::kGreedy);
   file.insert(file.end(), stream.begin(), stream.end());
   return file;
 }

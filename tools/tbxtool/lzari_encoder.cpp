@@ -383,6 +383,13 @@ std::vector<std::uint8_t> LzariStreamWriter::Finish() {
 
 std::vector<std::uint8_t> LzariEncode(std::span<const std::uint8_t> data, Parsing parsing) {
   if (data.empty()) return std::vector<std::uint8_t>(kSizeFieldBytes, 0);  // nothing to decode, no bits
+  if (parsing == Parsing::kSmallest) {
+    // The cheapest path is priced from a model that its own choices keep
+    // changing, so on some data the lazy parse still comes out shorter.
+    std::vector<std::uint8_t> optimal = LzariEncode(data, Parsing::kOptimal);
+    std::vector<std::uint8_t> lazy = LzariEncode(data, Parsing::kLazy);
+    return lazy.size() < optimal.size() ? lazy : optimal;
+  }
   const std::vector<std::uint8_t> text = MakeText(data);
   LzariStreamWriter writer(static_cast<std::uint32_t>(data.size()));
   Encoder& encoder = *writer.coder_;

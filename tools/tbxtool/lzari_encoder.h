@@ -15,10 +15,11 @@ enum class Parsing {
   kGreedy,   // always the longest match at the current position
   kLazy,     // a literal first when the next position has a longer match
   kOptimal,  // cheapest path through all matches, priced from the current model
+  kSmallest, // lazy and optimal both, keeping the shorter stream
 };
 
 // Encodes `data` (at most 4 GiB - 1 bytes). Empty data gives just the size.
-std::vector<std::uint8_t> LzariEncode(std::span<const std::uint8_t> data, Parsing parsing = Parsing::kOptimal);
+std::vector<std::uint8_t> LzariEncode(std::span<const std::uint8_t> data, Parsing parsing = Parsing::kSmallest);
 
 // Writes a stream symbol by symbol, for streams made by hand: any declared
 // size, any sequence of literals and matches. Nothing is checked against
