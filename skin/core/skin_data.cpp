@@ -69,12 +69,14 @@ void FreeSkinModel() {
   g_model.frames = {};
 }
 
-int LoadSkinModel(const UnpackedBlock& block) {
+int LoadSkinModel(const UnpackedBlock& block) { return LoadSkinModel(block.bytes()); }
+
+int LoadSkinModel(std::span<const std::uint8_t> block) {
   if (!DrawingSurfacesReady()) return 0;
   auto data = std::make_unique<SkinData>();
   SkinBitmapLayout layout;
   std::string error;
-  const SkinBlockStatus status = ParseSkinBlock(block.bytes(), *data, layout, error);
+  const SkinBlockStatus status = ParseSkinBlock(block, *data, layout, error);
   if (status == SkinBlockStatus::kBadTables) return 0;
 
   Model& m = g_model;
@@ -82,7 +84,7 @@ int LoadSkinModel(const UnpackedBlock& block) {
   m.data = std::move(data);
   m.frames = BuildFrameStyles(*m.data);
   if (status != SkinBlockStatus::kOk) return 0;
-  m.bitmap = MakeSkinBitmap(block.bytes(), layout);
+  m.bitmap = MakeSkinBitmap(block, layout);
   if (m.bitmap == nullptr) return 0;
   m.size = {layout.width, layout.height < 0 ? -layout.height : layout.height};
   SelectObject(SkinBitmapDc(), m.bitmap);

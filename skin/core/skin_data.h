@@ -19,6 +19,7 @@ namespace tebix {
 //    be made: the new tables become current, but no skin is loaded (no
 //    bitmap, brush or fonts) until the next good load.
 int LoadSkinModel(const UnpackedBlock& block);
+int LoadSkinModel(std::span<const std::uint8_t> block);
 
 // Null before the first load.
 const SkinData* CurrentSkinData();
