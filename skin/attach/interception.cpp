@@ -18,7 +18,7 @@ namespace {
 
 struct Hook {
   const char* name;
-  const void* import;       // the address the library's import names
+  const void* import;  // the address the library's import names
   const void* replacement;
   PatchSite site;
 };
@@ -64,18 +64,20 @@ Hook* Hooks() {
   return hooks;
 }
 
-Hook& HookFor(HookedFunction f) { return Hooks()[static_cast<size_t>(f)]; }
+Hook& HookFor(HookedFunction f) {
+  return Hooks()[static_cast<size_t>(f)];
+}
 
 }  // namespace
 
 const std::array<HookedFunction, kHookedFunctionCount> kRemovalOrder = {
-    HookedFunction::kExtTextOutA,      HookedFunction::kExtTextOutW,    HookedFunction::kTextOutA,
-    HookedFunction::kTextOutW,         HookedFunction::kDrawTextExA,    HookedFunction::kDrawTextExW,
-    HookedFunction::kMoveWindow,       HookedFunction::kBeginPaint,     HookedFunction::kEndPaint,
-    HookedFunction::kGetDC,            HookedFunction::kGetDCEx,        HookedFunction::kGetWindowDC,
-    HookedFunction::kReleaseDC,        HookedFunction::kGetScrollInfo,  HookedFunction::kGetScrollPos,
-    HookedFunction::kGetScrollRange,   HookedFunction::kGetScrollBarInfo, HookedFunction::kSetScrollInfo,
-    HookedFunction::kSetScrollPos,     HookedFunction::kSetScrollRange, HookedFunction::kEnableScrollBar,
+    HookedFunction::kExtTextOutA,    HookedFunction::kExtTextOutW,      HookedFunction::kTextOutA,
+    HookedFunction::kTextOutW,       HookedFunction::kDrawTextExA,      HookedFunction::kDrawTextExW,
+    HookedFunction::kMoveWindow,     HookedFunction::kBeginPaint,       HookedFunction::kEndPaint,
+    HookedFunction::kGetDC,          HookedFunction::kGetDCEx,          HookedFunction::kGetWindowDC,
+    HookedFunction::kReleaseDC,      HookedFunction::kGetScrollInfo,    HookedFunction::kGetScrollPos,
+    HookedFunction::kGetScrollRange, HookedFunction::kGetScrollBarInfo, HookedFunction::kSetScrollInfo,
+    HookedFunction::kSetScrollPos,   HookedFunction::kSetScrollRange,   HookedFunction::kEnableScrollBar,
 };
 
 const char* HookedFunctionName(HookedFunction f) {
@@ -102,7 +104,9 @@ InterceptionReport RemoveInterception() {
   return report;
 }
 
-bool IsIntercepted(HookedFunction f) { return HookFor(f).site.patched; }
+bool IsIntercepted(HookedFunction f) {
+  return HookFor(f).site.patched;
+}
 
 void* RealFunction(HookedFunction f) {
   Hook& hook = HookFor(f);

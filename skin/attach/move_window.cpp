@@ -11,7 +11,9 @@ namespace {
 FrameSizeQuery g_query = nullptr;
 }  // namespace
 
-void SetFrameSizeQuery(FrameSizeQuery query) { g_query = query; }
+void SetFrameSizeQuery(FrameSizeQuery query) {
+  g_query = query;
+}
 
 BOOL WINAPI SkinMoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
   void* frame = window ? GetPropA(window, kFrameSizeProperty) : nullptr;
@@ -21,7 +23,8 @@ BOOL WINAPI SkinMoveWindow(HWND window, int x, int y, int width, int height, BOO
     const int caption = f.caption == FrameCaption::kNormal     ? GetSystemMetrics(SM_CYCAPTION)
                         : f.caption == FrameCaption::kMdiChild ? GetSystemMetrics(SM_CYSMCAPTION)
                                                                : 0;
-    const int skin_height = f.caption_height + f.bottom_height + height - 2 * fy - caption + f.menu_extra_height;
+    const int skin_height =
+        f.caption_height + f.bottom_height + height - 2 * fy - caption + f.menu_extra_height;
     const int skin_width = f.left_width + f.right_width + width - 2 * fx;
     if (!f.has_limits || (skin_width < f.limit_width && skin_height < f.limit_height)) {
       // A size the window already has is a skin size already: it stays.

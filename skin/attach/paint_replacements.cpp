@@ -34,7 +34,9 @@ ClientPaintLook g_look;
 bool IsOneShotClip(int type) {
   return type == 1 || type == 2 || type == 4 || type == 1003 || type == 1005;
 }
-bool IsClientPainting(int type) { return type == 1001 || type == 1010; }
+bool IsClientPainting(int type) {
+  return type == 1001 || type == 1010;
+}
 bool IsComposedOnEndPaint(int type) {
   return type == 1001 || type == 1002 || type == 1004 || type == 1010 || type == 1011;
 }
@@ -49,7 +51,9 @@ DcRedirect* DcRecordOf(HWND window) {
   return window ? static_cast<DcRedirect*>(GetPropA(window, kDcRedirectProperty)) : nullptr;
 }
 
-HBRUSH Background() { return g_look.background ? g_look.background() : GetSysColorBrush(COLOR_BTNFACE); }
+HBRUSH Background() {
+  return g_look.background ? g_look.background() : GetSysColorBrush(COLOR_BTNFACE);
+}
 
 SIZE ClientSize(HWND window) {
   RECT r{};
@@ -137,7 +141,9 @@ bool RegisterDcSubstitute(int type, DcSubstitute substitute) {
   return slot != nullptr;
 }
 
-void SetClientPaintLook(ClientPaintLook look) { g_look = look; }
+void SetClientPaintLook(ClientPaintLook look) {
+  g_look = look;
+}
 
 HDC WINAPI SkinBeginPaint(HWND window, PAINTSTRUCT* ps) {
   PaintRedirect* record = PaintRecordOf(window);

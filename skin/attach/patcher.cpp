@@ -11,12 +11,15 @@ namespace {
 size_t ReadableBytes(const void* p) {
   MEMORY_BASIC_INFORMATION info;
   if (!p || VirtualQuery(p, &info, sizeof info) != sizeof info) return 0;
-  if (info.State != MEM_COMMIT || (info.Protect & (PAGE_NOACCESS | PAGE_GUARD)) || info.Protect == 0) return 0;
+  if (info.State != MEM_COMMIT || (info.Protect & (PAGE_NOACCESS | PAGE_GUARD)) || info.Protect == 0)
+    return 0;
   const auto end = reinterpret_cast<uintptr_t>(info.BaseAddress) + info.RegionSize;
   return end - reinterpret_cast<uintptr_t>(p);
 }
 
-uint32_t Address(const void* p) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)); }
+uint32_t Address(const void* p) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p));
+}
 
 HMODULE ModuleOf(const void* p) {
   HMODULE module = nullptr;
@@ -52,15 +55,24 @@ bool WriteCode(void* at, const void* bytes, size_t n, DWORD* error) {
 
 const char* PatchStatusName(PatchStatus s) {
   switch (s) {
-    case PatchStatus::kOk: return "patched";
-    case PatchStatus::kNoFunction: return "no readable function";
-    case PatchStatus::kAlreadyPatched: return "already patched";
-    case PatchStatus::kOwnCode: return "leads into the library itself";
-    case PatchStatus::kNotRelocatable: return "start of the function cannot be moved";
-    case PatchStatus::kProtection: return "memory protection not changed";
-    case PatchStatus::kTrampolineChanged: return "trampoline changed";
-    case PatchStatus::kEntryChanged: return "entry no longer jumps to the replacement";
-    case PatchStatus::kNotPatched: return "not patched";
+    case PatchStatus::kOk:
+      return "patched";
+    case PatchStatus::kNoFunction:
+      return "no readable function";
+    case PatchStatus::kAlreadyPatched:
+      return "already patched";
+    case PatchStatus::kOwnCode:
+      return "leads into the library itself";
+    case PatchStatus::kNotRelocatable:
+      return "start of the function cannot be moved";
+    case PatchStatus::kProtection:
+      return "memory protection not changed";
+    case PatchStatus::kTrampolineChanged:
+      return "trampoline changed";
+    case PatchStatus::kEntryChanged:
+      return "entry no longer jumps to the replacement";
+    case PatchStatus::kNotPatched:
+      return "not patched";
   }
   return "?";
 }
@@ -91,7 +103,8 @@ PatchResult InstallPatch(PatchSite& site, const void* import_address) {
   if (ModuleOf(entry) == ModuleOf(site.replacement)) return Failure(PatchStatus::kOwnCode);
 
   const size_t available = std::min<size_t>(ReadableBytes(entry), 64);
-  const x86::TrampolinePlan plan = x86::PlanTrampoline(entry, available, Address(entry), Address(site.trampoline));
+  const x86::TrampolinePlan plan =
+      x86::PlanTrampoline(entry, available, Address(entry), Address(site.trampoline));
   if (plan.failure != x86::PlanFailure::kNone) {
     PatchResult r = Failure(PatchStatus::kNotRelocatable);
     r.plan = plan.failure;
@@ -132,7 +145,8 @@ PatchResult RemovePatch(PatchSite& site) {
     return Failure(PatchStatus::kEntryChanged, ERROR_INVALID_DATA);
   }
   DWORD error = 0;
-  if (!WriteCode(site.entry, original.data(), covered, &error)) return Failure(PatchStatus::kProtection, error);
+  if (!WriteCode(site.entry, original.data(), covered, &error))
+    return Failure(PatchStatus::kProtection, error);
   // The trampoline stays as it is: a caller still inside it runs the original
   // instructions and jumps back into the restored function.
   site.patched = false;

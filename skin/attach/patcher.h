@@ -35,10 +35,10 @@ struct PatchResult {
 
 // One entry point and what patching it needs.
 struct PatchSite {
-  uint8_t* trampoline = nullptr;       // x86::kTrampolineSize executable bytes inside the library
-  const void* replacement = nullptr;   // where the entry jumps while patched
-  uint8_t* entry = nullptr;            // the patched function's first byte, while patched
-  std::atomic<bool> patched{false};    // set once the trampoline is ready, before the entry jumps
+  uint8_t* trampoline = nullptr;      // x86::kTrampolineSize executable bytes inside the library
+  const void* replacement = nullptr;  // where the entry jumps while patched
+  uint8_t* entry = nullptr;           // the patched function's first byte, while patched
+  std::atomic<bool> patched{false};   // set once the trampoline is ready, before the entry jumps
 };
 
 // The function that an import names: a jump through memory (FF 25) at that address is

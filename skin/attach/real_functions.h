@@ -41,12 +41,18 @@ inline HDC BeginPaint(HWND w, PAINTSTRUCT* ps) {
 inline BOOL EndPaint(HWND w, const PAINTSTRUCT* ps) {
   return As<HookedFunction::kEndPaint, decltype(&::EndPaint)>()(w, ps);
 }
-inline HDC GetDC(HWND w) { return As<HookedFunction::kGetDC, decltype(&::GetDC)>()(w); }
+inline HDC GetDC(HWND w) {
+  return As<HookedFunction::kGetDC, decltype(&::GetDC)>()(w);
+}
 inline HDC GetDCEx(HWND w, HRGN clip, DWORD flags) {
   return As<HookedFunction::kGetDCEx, decltype(&::GetDCEx)>()(w, clip, flags);
 }
-inline HDC GetWindowDC(HWND w) { return As<HookedFunction::kGetWindowDC, decltype(&::GetWindowDC)>()(w); }
-inline int ReleaseDC(HWND w, HDC dc) { return As<HookedFunction::kReleaseDC, decltype(&::ReleaseDC)>()(w, dc); }
+inline HDC GetWindowDC(HWND w) {
+  return As<HookedFunction::kGetWindowDC, decltype(&::GetWindowDC)>()(w);
+}
+inline int ReleaseDC(HWND w, HDC dc) {
+  return As<HookedFunction::kReleaseDC, decltype(&::ReleaseDC)>()(w, dc);
+}
 inline BOOL GetScrollInfo(HWND w, int bar, LPSCROLLINFO si) {
   return As<HookedFunction::kGetScrollInfo, decltype(&::GetScrollInfo)>()(w, bar, si);
 }

@@ -32,7 +32,9 @@ int LastPosition(const SCROLLINFO& si) {
 }
 
 // The larger of `pos` and the minimum, then at most maximum - page + 1.
-int ClampedPosition(const SCROLLINFO& si, int pos) { return std::min(std::max(pos, si.nMin), LastPosition(si)); }
+int ClampedPosition(const SCROLLINFO& si, int pos) {
+  return std::min(std::max(pos, si.nMin), LastPosition(si));
+}
 
 void Redraw(HWND window, ScrollState* state, BOOL redraw) {
   if (redraw && state->painted && g_painter) g_painter(window, state);
@@ -47,7 +49,9 @@ void ShowBar(HWND window, int bar, ScrollBarState* block, bool visible) {
 
 }  // namespace
 
-void SetScrollBarPainter(ScrollBarPainter painter) { g_painter = painter; }
+void SetScrollBarPainter(ScrollBarPainter painter) {
+  g_painter = painter;
+}
 
 BOOL WINAPI SkinGetScrollInfo(HWND window, int bar, LPSCROLLINFO info) {
   ScrollState* state = StateOf(window);
@@ -122,7 +126,8 @@ int WINAPI SkinSetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redr
     block->disabled = 1;
     ShowBar(window, bar, block, true);
   } else {
-    const bool visible = int64_t{si.nPage} <= si.nMax && !(si.nPage == 0 && si.nMax == 0) && si.nMin < si.nMax;
+    const bool visible =
+        int64_t{si.nPage} <= si.nMax && !(si.nPage == 0 && si.nMax == 0) && si.nMin < si.nMax;
     ShowBar(window, bar, block, visible);
   }
   Redraw(window, state, redraw);

@@ -27,24 +27,24 @@ struct ScrollState {
   ScrollBarState vertical;    // SB_VERT, and SB_CTL for a standalone scroll bar
   RECT horizontal_track;      // window coordinates
   RECT vertical_track;
-  RECT size_box;              // where both bars meet
-  RECT horizontal_thumb;      // empty when there is none
+  RECT size_box;          // where both bars meet
+  RECT horizontal_thumb;  // empty when there is none
   RECT vertical_thumb;
   RECT left_arrow;
   RECT right_arrow;
   RECT up_arrow;
   RECT down_arrow;
-  int32_t dragging;         // 1 while a thumb is dragged
-  int32_t left_scrollbar;   // 1 with WS_EX_LEFTSCROLLBAR
-  int32_t painted;          // set by the first non-client paint: the bars may be drawn
-  int32_t captured;         // 1 while the scroll-bar engine holds the mouse capture
-  int32_t last_track_pos;   // position last sent with SB_THUMBTRACK; -1 at attach
-  int32_t scroll_code;      // pending auto-repeat or drag code; -1 at attach
-  int32_t scroll_message;   // WM_HSCROLL or WM_VSCROLL of the pending auto-repeat; -1 at attach
-  int32_t drag_kind;        // hit code of the dragged thumb, 0x3006 or 0x3007
-  int32_t drag_anchor;      // last pointer coordinate along the dragged bar
-  int32_t mouse_state;      // 0 normal, 1 hot, 2 pressed
-  int32_t hot_element;      // 0 none, 1..8 (up arrow ... horizontal track)
+  int32_t dragging;        // 1 while a thumb is dragged
+  int32_t left_scrollbar;  // 1 with WS_EX_LEFTSCROLLBAR
+  int32_t painted;         // set by the first non-client paint: the bars may be drawn
+  int32_t captured;        // 1 while the scroll-bar engine holds the mouse capture
+  int32_t last_track_pos;  // position last sent with SB_THUMBTRACK; -1 at attach
+  int32_t scroll_code;     // pending auto-repeat or drag code; -1 at attach
+  int32_t scroll_message;  // WM_HSCROLL or WM_VSCROLL of the pending auto-repeat; -1 at attach
+  int32_t drag_kind;       // hit code of the dragged thumb, 0x3006 or 0x3007
+  int32_t drag_anchor;     // last pointer coordinate along the dragged bar
+  int32_t mouse_state;     // 0 normal, 1 hot, 2 pressed
+  int32_t hot_element;     // 0 none, 1..8 (up arrow ... horizontal track)
 };
 
 static_assert(sizeof(ScrollBarState) == 9 * 4);

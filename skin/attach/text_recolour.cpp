@@ -35,8 +35,12 @@ void ClearTextRecolour() {
   g_recolour_colour = 0;
 }
 
-HDC TextRecolourDc() { return g_recolour_dc; }
-COLORREF TextRecolourColour() { return g_recolour_colour; }
+HDC TextRecolourDc() {
+  return g_recolour_dc;
+}
+COLORREF TextRecolourColour() {
+  return g_recolour_colour;
+}
 
 BOOL WINAPI SkinTextOutA(HDC dc, int x, int y, LPCSTR text, int count) {
   return Recoloured(dc, [&] { return real::TextOutA(dc, x, y, text, count); });
@@ -60,7 +64,8 @@ int WINAPI SkinDrawTextExA(HDC dc, LPSTR text, int count, LPRECT rect, UINT form
   return Recoloured(dc, [&] { return real::DrawTextExA(dc, text, count, rect, format, params); });
 }
 
-int WINAPI SkinDrawTextExW(HDC dc, LPWSTR text, int count, LPRECT rect, UINT format, LPDRAWTEXTPARAMS params) {
+int WINAPI SkinDrawTextExW(HDC dc, LPWSTR text, int count, LPRECT rect, UINT format,
+                           LPDRAWTEXTPARAMS params) {
   return Recoloured(dc, [&] { return real::DrawTextExW(dc, text, count, rect, format, params); });
 }
 

@@ -8,7 +8,9 @@ namespace {
 
 constexpr uint32_t kJump32 = static_cast<uint32_t>(kJumpSize);
 
-void PutRel32(uint8_t* at, uint32_t value) { std::memcpy(at, &value, 4); }
+void PutRel32(uint8_t* at, uint32_t value) {
+  std::memcpy(at, &value, 4);
+}
 
 uint32_t GetRel32(const uint8_t* at) {
   uint32_t v;
@@ -59,11 +61,16 @@ PlanFailure MoveInstructions(const uint8_t* src, size_t length, uint32_t from, u
 
 const char* PlanFailureName(PlanFailure f) {
   switch (f) {
-    case PlanFailure::kNone: return "none";
-    case PlanFailure::kUndecodable: return "instruction not decoded";
-    case PlanFailure::kEndsTooSoon: return "jump or return within the first five bytes";
-    case PlanFailure::kTooLong: return "more than 26 bytes to copy";
-    case PlanFailure::kUnreachable: return "short branch out of reach of the trampoline";
+    case PlanFailure::kNone:
+      return "none";
+    case PlanFailure::kUndecodable:
+      return "instruction not decoded";
+    case PlanFailure::kEndsTooSoon:
+      return "jump or return within the first five bytes";
+    case PlanFailure::kTooLong:
+      return "more than 26 bytes to copy";
+    case PlanFailure::kUnreachable:
+      return "short branch out of reach of the trampoline";
   }
   return "?";
 }
@@ -115,7 +122,8 @@ bool JumpsTo(const uint8_t* code, uint32_t address, uint32_t target) {
   return code[0] == 0xE9 && address + kJump32 + GetRel32(code + 1) == target;
 }
 
-bool TrampolineIntact(const TrampolineBytes& trampoline, uint32_t trampoline_address, uint32_t entry_address) {
+bool TrampolineIntact(const TrampolineBytes& trampoline, uint32_t trampoline_address,
+                      uint32_t entry_address) {
   const size_t covered = trampoline[kLengthByte];
   if (covered < kMinimumCover || covered > kMaximumCover) return false;
   return JumpsTo(&trampoline[covered], trampoline_address + static_cast<uint32_t>(covered),

@@ -20,9 +20,9 @@ namespace tebix::x86 {
 
 inline constexpr size_t kTrampolineSize = 32;
 inline constexpr size_t kLengthByte = 31;
-inline constexpr size_t kJumpSize = 5;                                   // E9 + rel32
-inline constexpr size_t kMinimumCover = kJumpSize;                       // what the entry jump overwrites
-inline constexpr size_t kMaximumCover = kLengthByte - kJumpSize;         // 26: copy + jump back fit in 31
+inline constexpr size_t kJumpSize = 5;                            // E9 + rel32
+inline constexpr size_t kMinimumCover = kJumpSize;                // what the entry jump overwrites
+inline constexpr size_t kMaximumCover = kLengthByte - kJumpSize;  // 26: copy + jump back fit in 31
 
 using TrampolineBytes = std::array<uint8_t, kTrampolineSize>;
 

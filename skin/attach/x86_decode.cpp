@@ -9,26 +9,27 @@ namespace {
 
 // Operand layout of an opcode.
 enum Shape : uint8_t {
-  kBad = 0,   // undefined
-  kPlain,     // opcode only
-  kM,         // ModRM
-  kMIb,       // ModRM + imm8
-  kMIz,       // ModRM + imm16/32
-  kIb,        // imm8
-  kIw,        // imm16
-  kIz,        // imm16/32
-  kIwIb,      // ENTER
-  kMoffs,     // A0-A3: address-sized offset
-  kFar,       // 9A/EA: imm16/32 offset + selector
-  kRel8,      // relative 8-bit
-  kRelz,      // relative 16/32-bit
-  kGroup3b,   // F6: /0 /1 take imm8
-  kGroup3z,   // F7: /0 /1 take imm16/32
-  kEscape,    // 0F
+  kBad = 0,  // undefined
+  kPlain,    // opcode only
+  kM,        // ModRM
+  kMIb,      // ModRM + imm8
+  kMIz,      // ModRM + imm16/32
+  kIb,       // imm8
+  kIw,       // imm16
+  kIz,       // imm16/32
+  kIwIb,     // ENTER
+  kMoffs,    // A0-A3: address-sized offset
+  kFar,      // 9A/EA: imm16/32 offset + selector
+  kRel8,     // relative 8-bit
+  kRelz,     // relative 16/32-bit
+  kGroup3b,  // F6: /0 /1 take imm8
+  kGroup3z,  // F7: /0 /1 take imm16/32
+  kEscape,   // 0F
   kPrefix,
 };
 
 // One-byte map, 32-bit mode.
+// clang-format off
 constexpr Shape kOneByte[256] = {
     // 00
     kM, kM, kM, kM, kIb, kIz, kPlain, kPlain, kM, kM, kM, kM, kIb, kIz, kPlain, kEscape,
@@ -70,14 +71,15 @@ constexpr Shape kOneByte[256] = {
     kPrefix, kPlain, kPrefix, kPrefix, kPlain, kPlain, kGroup3b, kGroup3z,
     kPlain, kPlain, kPlain, kPlain, kPlain, kPlain, kM, kM,
 };
+// clang-format on
 
 // What the 0F map holds at an opcode.
 enum class Kind : uint8_t {
   kUndefined,
-  kInteger,    // general-purpose: 66 sets the operand size, F2/F3 are stray
-  kVector,     // MMX/SSE: none/66/F3/F2 select the instruction (see `variants`)
-  kHint,       // prefetch and hint no-ops 0F 18-1F: memory forms only
-  kSpecial,    // decoded by its own rule below (0D, 71-73, AE, C7, Jcc)
+  kInteger,  // general-purpose: 66 sets the operand size, F2/F3 are stray
+  kVector,   // MMX/SSE: none/66/F3/F2 select the instruction (see `variants`)
+  kHint,     // prefetch and hint no-ops 0F 18-1F: memory forms only
+  kSpecial,  // decoded by its own rule below (0D, 71-73, AE, C7, Jcc)
   kSystem,
   kRare,
   kThreeByte,
@@ -102,9 +104,9 @@ constexpr std::array<TwoByte, 256> BuildTwoByteMap() {
     for (int op = first; op <= last; ++op) m[op] = {shape, kind, variants, form};
   };
   const auto mem = Form::kMemoryOnly, reg = Form::kRegisterOnly;
-  set(0x00, 0x01, kM, Kind::kSystem);     // groups 6 and 7 (descriptor tables, VMX)
-  set(0x02, 0x03, kM, Kind::kInteger);    // LAR, LSL
-  set(0x05, 0x09, kPlain, Kind::kSystem);  // SYSCALL, CLTS, SYSRET, INVD, WBINVD
+  set(0x00, 0x01, kM, Kind::kSystem);       // groups 6 and 7 (descriptor tables, VMX)
+  set(0x02, 0x03, kM, Kind::kInteger);      // LAR, LSL
+  set(0x05, 0x09, kPlain, Kind::kSystem);   // SYSCALL, CLTS, SYSRET, INVD, WBINVD
   set(0x0B, 0x0B, kPlain, Kind::kInteger);  // UD2
   set(0x0D, 0x0D, kM, Kind::kSpecial);      // PREFETCH group
   set(0x0E, 0x0F, kPlain, Kind::kRare);     // FEMMS, 3DNow!
@@ -121,10 +123,10 @@ constexpr std::array<TwoByte, 256> BuildTwoByteMap() {
   set(0x2B, 0x2B, kM, Kind::kVector, kNo66, mem);
   set(0x2C, 0x2D, kM, Kind::kVector, kAll);
   set(0x2E, 0x2F, kM, Kind::kVector, kNo66);
-  set(0x30, 0x30, kPlain, Kind::kSystem);  // WRMSR
+  set(0x30, 0x30, kPlain, Kind::kSystem);   // WRMSR
   set(0x31, 0x31, kPlain, Kind::kInteger);  // RDTSC
-  set(0x32, 0x35, kPlain, Kind::kSystem);  // RDMSR, RDPMC, SYSENTER, SYSEXIT
-  set(0x37, 0x37, kPlain, Kind::kSystem);  // GETSEC
+  set(0x32, 0x35, kPlain, Kind::kSystem);   // RDMSR, RDPMC, SYSENTER, SYSEXIT
+  set(0x37, 0x37, kPlain, Kind::kSystem);   // GETSEC
   set(0x38, 0x38, kBad, Kind::kThreeByte);
   set(0x3A, 0x3A, kBad, Kind::kThreeByte);
   set(0x40, 0x4F, kM, Kind::kInteger);  // CMOVcc
@@ -146,20 +148,20 @@ constexpr std::array<TwoByte, 256> BuildTwoByteMap() {
   set(0x78, 0x79, kM, Kind::kSystem);       // VMREAD, VMWRITE (SSE4a with prefixes)
   set(0x7C, 0x7D, kM, Kind::kVector, k66 | kF2);
   set(0x7E, 0x7F, kM, Kind::kVector, kNo66 | kF3);
-  set(0x80, 0x8F, kRelz, Kind::kSpecial);  // Jcc rel16/32
-  set(0x90, 0x9F, kM, Kind::kInteger);     // SETcc
-  set(0xA0, 0xA2, kPlain, Kind::kInteger);  // PUSH FS, POP FS, CPUID
-  set(0xA3, 0xA3, kM, Kind::kInteger);      // BT
-  set(0xA4, 0xA4, kMIb, Kind::kInteger);    // SHLD imm
-  set(0xA5, 0xA5, kM, Kind::kInteger);      // SHLD CL
-  set(0xA8, 0xA9, kPlain, Kind::kInteger);  // PUSH GS, POP GS
-  set(0xAA, 0xAA, kPlain, Kind::kSystem);   // RSM
-  set(0xAB, 0xAB, kM, Kind::kInteger);      // BTS
-  set(0xAC, 0xAC, kMIb, Kind::kInteger);    // SHRD imm
-  set(0xAD, 0xAD, kM, Kind::kInteger);      // SHRD CL
-  set(0xAE, 0xAE, kM, Kind::kSpecial);      // group 15: FXSAVE ... CLFLUSH, fences
-  set(0xAF, 0xAF, kM, Kind::kInteger);      // IMUL
-  set(0xB0, 0xB1, kM, Kind::kInteger);      // CMPXCHG
+  set(0x80, 0x8F, kRelz, Kind::kSpecial);       // Jcc rel16/32
+  set(0x90, 0x9F, kM, Kind::kInteger);          // SETcc
+  set(0xA0, 0xA2, kPlain, Kind::kInteger);      // PUSH FS, POP FS, CPUID
+  set(0xA3, 0xA3, kM, Kind::kInteger);          // BT
+  set(0xA4, 0xA4, kMIb, Kind::kInteger);        // SHLD imm
+  set(0xA5, 0xA5, kM, Kind::kInteger);          // SHLD CL
+  set(0xA8, 0xA9, kPlain, Kind::kInteger);      // PUSH GS, POP GS
+  set(0xAA, 0xAA, kPlain, Kind::kSystem);       // RSM
+  set(0xAB, 0xAB, kM, Kind::kInteger);          // BTS
+  set(0xAC, 0xAC, kMIb, Kind::kInteger);        // SHRD imm
+  set(0xAD, 0xAD, kM, Kind::kInteger);          // SHRD CL
+  set(0xAE, 0xAE, kM, Kind::kSpecial);          // group 15: FXSAVE ... CLFLUSH, fences
+  set(0xAF, 0xAF, kM, Kind::kInteger);          // IMUL
+  set(0xB0, 0xB1, kM, Kind::kInteger);          // CMPXCHG
   set(0xB2, 0xB2, kM, Kind::kInteger, 0, mem);  // LSS
   set(0xB3, 0xB3, kM, Kind::kInteger);          // BTR
   set(0xB4, 0xB5, kM, Kind::kInteger, 0, mem);  // LFS, LGS
@@ -174,8 +176,8 @@ constexpr std::array<TwoByte, 256> BuildTwoByteMap() {
   set(0xC4, 0xC4, kMIb, Kind::kVector, kNo66);
   set(0xC5, 0xC5, kMIb, Kind::kVector, kNo66, reg);
   set(0xC6, 0xC6, kMIb, Kind::kVector, kNo66);
-  set(0xC7, 0xC7, kM, Kind::kSpecial);          // group 9: CMPXCHG8B
-  set(0xC8, 0xCF, kPlain, Kind::kInteger);      // BSWAP
+  set(0xC7, 0xC7, kM, Kind::kSpecial);      // group 9: CMPXCHG8B
+  set(0xC8, 0xCF, kPlain, Kind::kInteger);  // BSWAP
   set(0xD0, 0xD0, kM, Kind::kVector, k66 | kF2);
   set(0xD1, 0xD5, kM, Kind::kVector, kNo66);
   set(0xD6, 0xD6, kM, Kind::kVector, k66 | kF3 | kF2);  // F3/F2: register only
@@ -233,20 +235,27 @@ bool IsLockable(uint8_t map, uint8_t op, uint8_t modrm) {
   const uint8_t reg = (modrm >> 3) & 7;
   if (map == 0) {
     if (op < 0x40 && (op & 7) <= 1 && (op & 0x38) != 0x38) return true;  // ADD ... XOR r/m, r (not CMP)
-    if (op >= 0x80 && op <= 0x83) return reg != 7;                        // group 1 except CMP
-    if (op == 0x86 || op == 0x87) return true;                            // XCHG
-    if (op == 0xF6 || op == 0xF7) return reg == 2 || reg == 3;            // NOT, NEG
-    if (op == 0xFE || op == 0xFF) return reg <= 1;                        // INC, DEC
+    if (op >= 0x80 && op <= 0x83) return reg != 7;                       // group 1 except CMP
+    if (op == 0x86 || op == 0x87) return true;                           // XCHG
+    if (op == 0xF6 || op == 0xF7) return reg == 2 || reg == 3;           // NOT, NEG
+    if (op == 0xFE || op == 0xFF) return reg <= 1;                       // INC, DEC
     return false;
   }
   switch (op) {
-    case 0xAB: case 0xB3: case 0xBB:  // BTS, BTR, BTC
-    case 0xB0: case 0xB1:             // CMPXCHG
-    case 0xC0: case 0xC1:             // XADD
+    case 0xAB:
+    case 0xB3:
+    case 0xBB:  // BTS, BTR, BTC
+    case 0xB0:
+    case 0xB1:  // CMPXCHG
+    case 0xC0:
+    case 0xC1:  // XADD
       return true;
-    case 0xBA: return reg >= 5;       // BTS/BTR/BTC imm
-    case 0xC7: return reg == 1;       // CMPXCHG8B
-    default: return false;
+    case 0xBA:
+      return reg >= 5;  // BTS/BTR/BTC imm
+    case 0xC7:
+      return reg == 1;  // CMPXCHG8B
+    default:
+      return false;
   }
 }
 
@@ -264,8 +273,9 @@ bool TakesRepeatPrefix(uint8_t op, uint8_t modrm, bool has_modrm, uint8_t rep) {
 }
 
 class Decoder {
-public:
-  Decoder(const uint8_t* code, size_t available, Instruction& out) : code_(code), available_(available), out_(out) {}
+ public:
+  Decoder(const uint8_t* code, size_t available, Instruction& out)
+      : code_(code), available_(available), out_(out) {}
 
   Refusal Run() {
     out_ = Instruction{};
@@ -286,7 +296,7 @@ public:
     return Refusal::kNone;
   }
 
-private:
+ private:
   bool Have(size_t n) const { return pos_ + n <= available_; }
 
   Refusal Prefixes() {
@@ -322,18 +332,24 @@ private:
     const uint8_t mod = out_.modrm >> 6;
     const uint8_t rm = out_.modrm & 7;
     if (out_.address16) {
-      if (mod == 0 && rm == 6) out_.disp_size = 2;
-      else if (mod == 1) out_.disp_size = 1;
-      else if (mod == 2) out_.disp_size = 2;
+      if (mod == 0 && rm == 6)
+        out_.disp_size = 2;
+      else if (mod == 1)
+        out_.disp_size = 1;
+      else if (mod == 2)
+        out_.disp_size = 2;
     } else if (mod != 3) {
       if (rm == 4) {
         if (!Have(1)) return Refusal::kTruncated;
         const uint8_t sib = code_[pos_++];
         if (mod == 0 && (sib & 7) == 5) out_.disp_size = 4;
       }
-      if (mod == 0 && rm == 5) out_.disp_size = 4;
-      else if (mod == 1) out_.disp_size = 1;
-      else if (mod == 2) out_.disp_size = 4;
+      if (mod == 0 && rm == 5)
+        out_.disp_size = 4;
+      else if (mod == 1)
+        out_.disp_size = 1;
+      else if (mod == 2)
+        out_.disp_size = 4;
     }
     if (!Have(out_.disp_size)) return Refusal::kTruncated;
     pos_ += out_.disp_size;
@@ -354,7 +370,8 @@ private:
       if (!Have(1)) return Refusal::kTruncated;
       if ((code_[pos_] & 0x38) != 0) return Refusal::kVexEvexXop;
     }
-    const bool modrm = shape == kM || shape == kMIb || shape == kMIz || shape == kGroup3b || shape == kGroup3z;
+    const bool modrm =
+        shape == kM || shape == kMIb || shape == kMIz || shape == kGroup3b || shape == kGroup3z;
     if (modrm) {
       if (Refusal r = ModRM(); r != Refusal::kNone) return r;
       const uint8_t mod = Mod(), reg = Reg();
@@ -362,7 +379,7 @@ private:
       if (mod == 3 && op == 0xFF && (reg == 3 || reg == 5)) return Refusal::kUndefinedForm;  // far CALL/JMP
       if (op == 0xFE && reg >= 2) return Refusal::kUndefinedForm;
       if (op == 0xFF && reg == 7) return Refusal::kUndefinedForm;
-      if (op == 0x8C && reg >= 6) return Refusal::kUndefinedForm;  // no segment register 6 or 7
+      if (op == 0x8C && reg >= 6) return Refusal::kUndefinedForm;                // no segment register 6 or 7
       if (op == 0x8E && (reg == 1 || reg >= 6)) return Refusal::kUndefinedForm;  // nor a load of CS
       if ((op == 0xC6 || op == 0xC7) && reg != 0) {
         return out_.modrm == 0xF8 ? Refusal::kRareExtension  // XABORT / XBEGIN
@@ -376,7 +393,8 @@ private:
     }
     if (out_.rep && !TakesRepeatPrefix(op, out_.modrm, modrm, out_.rep)) return Refusal::kStrayPrefix;
     if (out_.lock && !IsLockable(0, op, modrm ? out_.modrm : 0xC0)) return Refusal::kBadLock;
-    if ((shape == kRel8 || shape == kRelz) && (out_.operand16 || out_.address16)) return Refusal::kSizedBranch;
+    if ((shape == kRel8 || shape == kRelz) && (out_.operand16 || out_.address16))
+      return Refusal::kSizedBranch;
     return Refusal::kNone;
   }
 
@@ -384,11 +402,16 @@ private:
     const TwoByte& info = kTwoByte[op];
     shape = info.shape;
     switch (info.kind) {
-      case Kind::kUndefined: return Refusal::kUndefinedOpcode;
-      case Kind::kSystem: return Refusal::kSystemOnly;
-      case Kind::kRare: return Refusal::kRareExtension;
-      case Kind::kThreeByte: return Refusal::kThreeByteMap;
-      default: break;
+      case Kind::kUndefined:
+        return Refusal::kUndefinedOpcode;
+      case Kind::kSystem:
+        return Refusal::kSystemOnly;
+      case Kind::kRare:
+        return Refusal::kRareExtension;
+      case Kind::kThreeByte:
+        return Refusal::kThreeByteMap;
+      default:
+        break;
     }
     const bool modrm = shape == kM || shape == kMIb;
     if (modrm) {
@@ -462,7 +485,7 @@ private:
         if (!reg_form) return Refusal::kNone;
         if (out_.operand16) return Refusal::kStrayPrefix;
         return out_.modrm == 0xE8 || out_.modrm == 0xF0 || out_.modrm == 0xF8 ? Refusal::kNone
-                                                                             : Refusal::kUndefinedForm;
+                                                                              : Refusal::kUndefinedForm;
       case 0xC7:  // CMPXCHG8B; the rest of the group is XSAVE, VMX and RDRAND
         return reg == 1 && !reg_form ? Refusal::kNone : Refusal::kRareExtension;
       default:
@@ -473,15 +496,34 @@ private:
   Refusal Operands(Shape shape) {
     const uint8_t zsize = out_.operand16 ? 2 : 4;
     switch (shape) {
-      case kMIb: case kIb: out_.imm_size = 1; break;
-      case kMIz: case kIz: out_.imm_size = zsize; break;
-      case kIw: out_.imm_size = 2; break;
-      case kIwIb: out_.imm_size = 3; break;
-      case kMoffs: out_.imm_size = out_.address16 ? 2 : 4; break;
-      case kFar: out_.imm_size = static_cast<uint8_t>(zsize + 2); break;
-      case kRel8: out_.rel_size = 1; break;
-      case kRelz: out_.rel_size = zsize; break;
-      default: break;
+      case kMIb:
+      case kIb:
+        out_.imm_size = 1;
+        break;
+      case kMIz:
+      case kIz:
+        out_.imm_size = zsize;
+        break;
+      case kIw:
+        out_.imm_size = 2;
+        break;
+      case kIwIb:
+        out_.imm_size = 3;
+        break;
+      case kMoffs:
+        out_.imm_size = out_.address16 ? 2 : 4;
+        break;
+      case kFar:
+        out_.imm_size = static_cast<uint8_t>(zsize + 2);
+        break;
+      case kRel8:
+        out_.rel_size = 1;
+        break;
+      case kRelz:
+        out_.rel_size = zsize;
+        break;
+      default:
+        break;
     }
     if (out_.rel_size) {
       out_.rel_offset = static_cast<uint8_t>(pos_);
@@ -533,19 +575,32 @@ private:
 
 const char* RefusalName(Refusal r) {
   switch (r) {
-    case Refusal::kNone: return "accepted";
-    case Refusal::kTruncated: return "truncated";
-    case Refusal::kTooLong: return "longer than 15 bytes";
-    case Refusal::kUndefinedOpcode: return "undefined opcode";
-    case Refusal::kUndefinedForm: return "undefined ModRM form";
-    case Refusal::kBadLock: return "LOCK on an instruction that cannot be locked";
-    case Refusal::kStrayPrefix: return "stray, misplaced or conflicting prefix";
-    case Refusal::kSizedBranch: return "relative branch with a size override";
-    case Refusal::kVexEvexXop: return "VEX/EVEX/XOP encoding";
-    case Refusal::kThreeByteMap: return "three-byte opcode map";
-    case Refusal::kRareExtension: return "rare extension (3DNow!, XSAVE, RDRAND, UD0/UD1 ...)";
-    case Refusal::kSystemOnly: return "system or virtualisation instruction";
-    case Refusal::kCount: break;
+    case Refusal::kNone:
+      return "accepted";
+    case Refusal::kTruncated:
+      return "truncated";
+    case Refusal::kTooLong:
+      return "longer than 15 bytes";
+    case Refusal::kUndefinedOpcode:
+      return "undefined opcode";
+    case Refusal::kUndefinedForm:
+      return "undefined ModRM form";
+    case Refusal::kBadLock:
+      return "LOCK on an instruction that cannot be locked";
+    case Refusal::kStrayPrefix:
+      return "stray, misplaced or conflicting prefix";
+    case Refusal::kSizedBranch:
+      return "relative branch with a size override";
+    case Refusal::kVexEvexXop:
+      return "VEX/EVEX/XOP encoding";
+    case Refusal::kThreeByteMap:
+      return "three-byte opcode map";
+    case Refusal::kRareExtension:
+      return "rare extension (3DNow!, XSAVE, RDRAND, UD0/UD1 ...)";
+    case Refusal::kSystemOnly:
+      return "system or virtualisation instruction";
+    case Refusal::kCount:
+      break;
   }
   return "?";
 }

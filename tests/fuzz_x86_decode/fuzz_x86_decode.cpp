@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t* code = data + 4;
   const size_t n = size - 4;
   const uint32_t entry = 0x68900000;
-  for (size_t off = 0; off < n && off < 32; ++off) CompareWithCapstone(code + off, n - off, entry + uint32_t(off));
+  for (size_t off = 0; off < n && off < 32; ++off)
+    CompareWithCapstone(code + off, n - off, entry + uint32_t(off));
   CheckTrampoline(code, n, entry, trampoline);
   CheckTrampoline(code, n, entry, entry + 40);  // close enough for short branches to be re-aimed
   return 0;

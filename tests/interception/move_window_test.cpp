@@ -26,7 +26,7 @@ SIZE WindowSize(HWND w) {
 }
 
 class MoveWindowCompensation : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     SetFrameSizeQuery(&QueryFakeFrame);
     frame_.size.caption = FrameCaption::kNormal;

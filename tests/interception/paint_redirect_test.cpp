@@ -172,7 +172,9 @@ HBRUSH SkinBackground() {
   static HBRUSH brush = CreateSolidBrush(kSkinBackground);
   return brush;
 }
-COLORREF SkinText(bool enabled) { return enabled ? kSkinText : RGB(128, 128, 128); }
+COLORREF SkinText(bool enabled) {
+  return enabled ? kSkinText : RGB(128, 128, 128);
+}
 
 TEST(PaintRedirect, ClientPaintingPutsTheSkinBehindWhatTheWindowPainted) {
   testing::Intercepted patches;

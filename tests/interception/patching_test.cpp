@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
-#include <cstring>
 #include <vector>
 
 #include "skin/attach/interception.h"
@@ -49,10 +49,10 @@ TEST(Patching, AllTwentyOneHookAndUnhookInOrderRestoringEveryByte) {
   for (size_t i = 0; i < kHookedFunctionCount; ++i) {
     const HookedFunction f = installed[i].function;
     EXPECT_EQ(f, static_cast<HookedFunction>(i));  // install order
-    EXPECT_TRUE(installed[i].result.ok()) << HookedFunctionName(f) << ": "
-                                          << PatchStatusName(installed[i].result.status) << " / "
-                                          << x86::PlanFailureName(installed[i].result.plan) << " / "
-                                          << x86::RefusalName(installed[i].result.refusal);
+    EXPECT_TRUE(installed[i].result.ok())
+        << HookedFunctionName(f) << ": " << PatchStatusName(installed[i].result.status) << " / "
+        << x86::PlanFailureName(installed[i].result.plan) << " / "
+        << x86::RefusalName(installed[i].result.refusal);
     EXPECT_TRUE(IsIntercepted(f));
     const uint8_t* entry = InterceptedEntry(f);
     EXPECT_EQ(entry[0], 0xE9) << HookedFunctionName(f);
@@ -117,9 +117,10 @@ TEST(Patching, SecondInstallIsRefusedWithoutDamage) {
 
 // Code built by the test in a page of its own.
 class CodePage {
-public:
-  CodePage() : base_(static_cast<uint8_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE,
-                                                         PAGE_EXECUTE_READWRITE))) {
+ public:
+  CodePage()
+      : base_(static_cast<uint8_t*>(
+            VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE))) {
     std::memset(base_, 0xCC, 4096);
   }
   ~CodePage() { VirtualFree(base_, 0, MEM_RELEASE); }
@@ -128,7 +129,7 @@ public:
     std::copy(bytes.begin(), bytes.end(), base_ + offset);
   }
 
-private:
+ private:
   uint8_t* base_;
 };
 
@@ -162,7 +163,7 @@ TEST(Patching, ImportsAreFollowedThroughThunksAndUnmovableStartsRefused) {
     x86::PlanFailure why;
   };
   const Refused refused[] = {
-      {0x400, {0xC3}, x86::PlanFailure::kEndsTooSoon},                    // ret
+      {0x400, {0xC3}, x86::PlanFailure::kEndsTooSoon},                          // ret
       {0x410, {0x33, 0xC0, 0xC2, 0x04, 0x00}, x86::PlanFailure::kEndsTooSoon},  // xor eax, eax; ret 4
       {0x420, {0x2E, 0xFF, 0x25, 0, 0, 0, 0}, x86::PlanFailure::kEndsTooSoon},  // jmp cs:[...]
       {0x430, {0x0F, 0x38, 0x00, 0xC0}, x86::PlanFailure::kUndecodable},
@@ -183,11 +184,13 @@ TEST(Patching, ImportsAreFollowedThroughThunksAndUnmovableStartsRefused) {
 }
 
 // A patch of our own on a function nobody else here uses, to damage on purpose.
-int WINAPI ReplacementForTest() { return 0; }
+int WINAPI ReplacementForTest() {
+  return 0;
+}
 
 TEST(Patching, RemovalRefusesADamagedTrampolineOrEntry) {
-  auto* trampoline = static_cast<uint8_t*>(
-      VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE));
+  auto* trampoline =
+      static_cast<uint8_t*>(VirtualAlloc(nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_EXECUTE_READWRITE));
   ASSERT_NE(trampoline, nullptr);
   PatchSite site;
   site.trampoline = trampoline;
@@ -202,7 +205,7 @@ TEST(Patching, RemovalRefusesADamagedTrampolineOrEntry) {
   ASSERT_NE(unpatched, 0u);
   ASSERT_TRUE(InstallPatch(site, import).ok());
   EXPECT_EQ(InstallPatch(site, import).status, PatchStatus::kAlreadyPatched);
-  EXPECT_EQ(GetDoubleClickTime(), 0u);  // the replacement answers
+  EXPECT_EQ(GetDoubleClickTime(), 0u);                                    // the replacement answers
   EXPECT_EQ(reinterpret_cast<UINT(WINAPI*)()>(trampoline)(), unpatched);  // the real function behind it
 
   auto write_entry = [&](size_t at, uint8_t value) {

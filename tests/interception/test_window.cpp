@@ -36,8 +36,8 @@ TestWindow::TestWindow(DWORD style, int width, int height) {
     return RegisterClassW(&wc);
   }();
   (void)registered;
-  hwnd_ = CreateWindowExW(WS_EX_TOPMOST, kClassName, L"interception", style | WS_VISIBLE, 40, 40, width, height,
-                          nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(WS_EX_TOPMOST, kClassName, L"interception", style | WS_VISIBLE, 40, 40, width,
+                          height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   PumpMessages();
 }

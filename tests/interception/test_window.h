@@ -13,7 +13,7 @@ namespace tebix::testing {
 // Installs all 21 patches and removes them again at the end of the scope; the test
 // fails when any of them does not go in or come out.
 class Intercepted {
-public:
+ public:
   Intercepted();
   ~Intercepted();
   Intercepted(const Intercepted&) = delete;
@@ -22,7 +22,7 @@ public:
 
 // A visible top-level window; WM_PAINT goes to `on_paint` when set, else to DefWindowProc.
 class TestWindow {
-public:
+ public:
   explicit TestWindow(DWORD style = WS_OVERLAPPEDWINDOW, int width = 200, int height = 150);
   ~TestWindow();
   TestWindow(const TestWindow&) = delete;
@@ -34,7 +34,7 @@ public:
   // Invalidates the whole client area and lets the window paint now.
   void Repaint() const;
 
-private:
+ private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   HWND hwnd_ = nullptr;
 };

@@ -12,7 +12,7 @@ namespace {
 
 // A 32-bit memory surface whose pixels the test can read.
 class Surface {
-public:
+ public:
   Surface() {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -49,7 +49,7 @@ public:
     return std::vector<uint32_t>(bits_, bits_ + kWidth * kHeight);
   }
 
-private:
+ private:
   static constexpr int kWidth = 120, kHeight = 40;
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;

@@ -23,12 +23,12 @@ namespace tebix::x86 {
 namespace {
 
 struct Tally {
-  uint64_t instructions = 0;   // decoded by at least one side
+  uint64_t instructions = 0;  // decoded by at least one side
   uint64_t agreed = 0;
   uint64_t branches_checked = 0;
-  std::map<Refusal, uint64_t> refused;          // by rule
-  std::map<Refusal, uint64_t> refused_valid;    // ... of which Capstone decoded
-  std::map<Refusal, std::string> example;       // one such instruction per rule
+  std::map<Refusal, uint64_t> refused;        // by rule
+  std::map<Refusal, uint64_t> refused_valid;  // ... of which Capstone decoded
+  std::map<Refusal, std::string> example;     // one such instruction per rule
   uint64_t both_rejected = 0;
   std::vector<std::string> disagreements;
 
@@ -39,11 +39,12 @@ struct Tally {
     for (const auto& [rule, n] : refused) {
       auto v = refused_valid.find(rule);
       auto e = example.find(rule);
-      std::printf("  refused, %-40s %9llu (Capstone decoded %llu%s%s)\n", RefusalName(rule), (unsigned long long)n,
-                  (unsigned long long)(v == refused_valid.end() ? 0 : v->second), e == example.end() ? "" : ", e.g. ",
-                  e == example.end() ? "" : e->second.c_str());
+      std::printf("  refused, %-40s %9llu (Capstone decoded %llu%s%s)\n", RefusalName(rule),
+                  (unsigned long long)n, (unsigned long long)(v == refused_valid.end() ? 0 : v->second),
+                  e == example.end() ? "" : ", e.g. ", e == example.end() ? "" : e->second.c_str());
     }
-    for (size_t i = 0; i < disagreements.size() && i < 40; ++i) std::printf("  %s\n", disagreements[i].c_str());
+    for (size_t i = 0; i < disagreements.size() && i < 40; ++i)
+      std::printf("  %s\n", disagreements[i].c_str());
   }
 };
 
@@ -58,7 +59,7 @@ std::string Hex(const uint8_t* b, size_t n) {
 }
 
 class Capstone {
-public:
+ public:
   Capstone() {
     ok_ = cs_open(CS_ARCH_X86, CS_MODE_32, &handle_) == CS_ERR_OK;
     if (ok_) cs_option(handle_, CS_OPT_DETAIL, CS_OPT_ON);
@@ -96,7 +97,7 @@ public:
   }
   std::string Text() const { return std::string(insn_->mnemonic) + " " + insn_->op_str; }
 
-private:
+ private:
   csh handle_ = 0;
   cs_insn* insn_ = nullptr;
   bool ok_ = false;
@@ -153,10 +154,29 @@ size_t CompareOne(Capstone& cs, const uint8_t* code, size_t size, uint32_t addre
 // Prefix runs the corpus puts in front of every opcode.
 const std::vector<std::vector<uint8_t>>& PrefixSets() {
   static const std::vector<std::vector<uint8_t>> sets = {
-      {},           {0x66},       {0x67},       {0xF0},       {0xF2},       {0xF3},
-      {0x2E},       {0x26},       {0x36},       {0x3E},       {0x64},       {0x65},
-      {0x66, 0x67}, {0xF3, 0x66}, {0x66, 0xF2}, {0x66, 0xF3}, {0xF2, 0x66}, {0xF0, 0x66},
-      {0x64, 0x67}, {0xF2, 0xF3}, {0xF3, 0xF2}, {0x66, 0x66}, {0x2E, 0x3E, 0x66, 0x67, 0xF3},
+      {},
+      {0x66},
+      {0x67},
+      {0xF0},
+      {0xF2},
+      {0xF3},
+      {0x2E},
+      {0x26},
+      {0x36},
+      {0x3E},
+      {0x64},
+      {0x65},
+      {0x66, 0x67},
+      {0xF3, 0x66},
+      {0x66, 0xF2},
+      {0x66, 0xF3},
+      {0xF2, 0x66},
+      {0xF0, 0x66},
+      {0x64, 0x67},
+      {0xF2, 0xF3},
+      {0xF3, 0xF2},
+      {0x66, 0x66},
+      {0x2E, 0x3E, 0x66, 0x67, 0xF3},
       std::vector<uint8_t>(13, 0x66),  // at the 15-byte limit with a two-byte instruction
   };
   return sets;
@@ -215,7 +235,8 @@ TEST(CapstoneDifferential, RandomByteStrings) {
   ASSERT_TRUE(cs.ok());
   Tally t;
   std::mt19937 rng(20240607);
-  static constexpr uint8_t kPrefixBytes[] = {0x66, 0x67, 0xF0, 0xF2, 0xF3, 0x2E, 0x3E, 0x26, 0x36, 0x64, 0x65};
+  static constexpr uint8_t kPrefixBytes[] = {0x66, 0x67, 0xF0, 0xF2, 0xF3, 0x2E,
+                                             0x3E, 0x26, 0x36, 0x64, 0x65};
   constexpr int kStrings = 2'000'000;
   uint8_t buf[24];
   for (int i = 0; i < kStrings; ++i) {

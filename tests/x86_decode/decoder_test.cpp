@@ -4,19 +4,12 @@
 #include <vector>
 
 #include "skin/attach/x86_decode.h"
+#include "tests/x86_decode/hex_bytes.h"
 
 namespace tebix::x86 {
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& hex) {
-  std::vector<uint8_t> out;
-  for (size_t i = 0; i + 1 < hex.size(); ++i) {
-    if (hex[i] == ' ') continue;
-    out.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    ++i;
-  }
-  return out;
-}
+using testing::Bytes;
 
 struct LengthCase {
   const char* bytes;  // the instruction, followed by nothing
@@ -26,47 +19,47 @@ struct LengthCase {
 // Encodings found at the start of real system functions, and the addressing forms around them.
 TEST(Decoder, LengthsOfPrologueAndAddressingForms) {
   const LengthCase cases[] = {
-      {"8B FF", 2},                                  // mov edi, edi (hot-patch point)
-      {"55", 1},                                     // push ebp
-      {"8B EC", 2},                                  // mov ebp, esp
-      {"83 EC 10", 3},                               // sub esp, imm8
-      {"81 EC 00 01 00 00", 6},                      // sub esp, imm32
-      {"8D 4C 24 04", 4},                            // lea ecx, [esp+4] (SIB + disp8)
-      {"83 E4 F0", 3},                               // and esp, -16
-      {"FF 71 FC", 3},                               // push [ecx-4]
-      {"B8 85 10 00 00", 5},                         // mov eax, imm32 (system-call stub)
-      {"64 A1 00 00 00 00", 6},                      // mov eax, fs:[0] (moffs32 behind a segment)
-      {"67 A1 00 00", 4},                            // moffs16 under an address-size override
-      {"6A FF", 2},                                  // push -1
-      {"68 78 56 34 12", 5},                         // push imm32
-      {"66 0F 1F 44 00 00", 6},                      // six-byte no-op
-      {"0F B6 45 08", 4},                            // movzx eax, byte [ebp+8]
-      {"F0 0F C1 01", 4},                            // lock xadd [ecx], eax
-      {"66 C7 45 F8 34 12", 6},                      // mov word [ebp-8], imm16
-      {"C7 84 24 00 01 00 00 78 56 34 12", 11},      // SIB + disp32 + imm32
-      {"C7 04 25 00 10 00 00 01 00 00 00", 11},      // SIB with no base: disp32
-      {"67 8B 46 02", 4},                            // 16-bit addressing, disp8
-      {"67 8B 06 34 12", 5},                         // 16-bit addressing, disp16 only
-      {"F6 45 08 01", 4},                            // test byte [ebp+8], imm8 (group 3 /0)
-      {"F7 45 08 00 00 01 00", 7},                   // test dword [ebp+8], imm32
-      {"F7 D8", 2},                                  // neg eax (group 3 without immediate)
-      {"C8 10 00 00", 4},                            // enter 16, 0
-      {"9A 00 00 00 00 08 00", 7},                   // far call ptr16:32
-      {"66 9A 00 00 08 00", 6},                      // far call ptr16:16
-      {"0F BA 6D 08 05", 5},                         // bts dword [ebp+8], 5
-      {"0F A4 C2 04", 4},                            // shld edx, eax, 4
-      {"66 0F 70 C1 1B", 5},                         // pshufd
-      {"0F AE F0", 3},                               // mfence
-      {"F0 0F C7 0E", 4},                            // lock cmpxchg8b [esi]
-      {"F3 A5", 2},                                  // rep movsd
-      {"66 F3 AB", 3},                               // rep stosw
-      {"F3 90", 2},                                  // pause
-      {"D9 EE", 2},                                  // fldz
-      {"DD 5D F8", 3},                               // fstp qword [ebp-8]
-      {"E8 00 00 00 00", 5},                         // call rel32
-      {"0F 84 10 00 00 00", 6},                      // je rel32
-      {"2E 74 05", 3},                               // je rel8 with a branch hint
-      {"F2 E9 00 00 00 00", 6},                      // bnd jmp rel32
+      {"8B FF", 2},                              // mov edi, edi (hot-patch point)
+      {"55", 1},                                 // push ebp
+      {"8B EC", 2},                              // mov ebp, esp
+      {"83 EC 10", 3},                           // sub esp, imm8
+      {"81 EC 00 01 00 00", 6},                  // sub esp, imm32
+      {"8D 4C 24 04", 4},                        // lea ecx, [esp+4] (SIB + disp8)
+      {"83 E4 F0", 3},                           // and esp, -16
+      {"FF 71 FC", 3},                           // push [ecx-4]
+      {"B8 85 10 00 00", 5},                     // mov eax, imm32 (system-call stub)
+      {"64 A1 00 00 00 00", 6},                  // mov eax, fs:[0] (moffs32 behind a segment)
+      {"67 A1 00 00", 4},                        // moffs16 under an address-size override
+      {"6A FF", 2},                              // push -1
+      {"68 78 56 34 12", 5},                     // push imm32
+      {"66 0F 1F 44 00 00", 6},                  // six-byte no-op
+      {"0F B6 45 08", 4},                        // movzx eax, byte [ebp+8]
+      {"F0 0F C1 01", 4},                        // lock xadd [ecx], eax
+      {"66 C7 45 F8 34 12", 6},                  // mov word [ebp-8], imm16
+      {"C7 84 24 00 01 00 00 78 56 34 12", 11},  // SIB + disp32 + imm32
+      {"C7 04 25 00 10 00 00 01 00 00 00", 11},  // SIB with no base: disp32
+      {"67 8B 46 02", 4},                        // 16-bit addressing, disp8
+      {"67 8B 06 34 12", 5},                     // 16-bit addressing, disp16 only
+      {"F6 45 08 01", 4},                        // test byte [ebp+8], imm8 (group 3 /0)
+      {"F7 45 08 00 00 01 00", 7},               // test dword [ebp+8], imm32
+      {"F7 D8", 2},                              // neg eax (group 3 without immediate)
+      {"C8 10 00 00", 4},                        // enter 16, 0
+      {"9A 00 00 00 00 08 00", 7},               // far call ptr16:32
+      {"66 9A 00 00 08 00", 6},                  // far call ptr16:16
+      {"0F BA 6D 08 05", 5},                     // bts dword [ebp+8], 5
+      {"0F A4 C2 04", 4},                        // shld edx, eax, 4
+      {"66 0F 70 C1 1B", 5},                     // pshufd
+      {"0F AE F0", 3},                           // mfence
+      {"F0 0F C7 0E", 4},                        // lock cmpxchg8b [esi]
+      {"F3 A5", 2},                              // rep movsd
+      {"66 F3 AB", 3},                           // rep stosw
+      {"F3 90", 2},                              // pause
+      {"D9 EE", 2},                              // fldz
+      {"DD 5D F8", 3},                           // fstp qword [ebp-8]
+      {"E8 00 00 00 00", 5},                     // call rel32
+      {"0F 84 10 00 00 00", 6},                  // je rel32
+      {"2E 74 05", 3},                           // je rel8 with a branch hint
+      {"F2 E9 00 00 00 00", 6},                  // bnd jmp rel32
   };
   for (const auto& c : cases) {
     auto bytes = Bytes(c.bytes);
@@ -125,22 +118,22 @@ TEST(Decoder, EveryRefusalNamesItsRule) {
   const RefusalCase cases[] = {
       {"E8 00 00", Refusal::kTruncated},
       {"8B", Refusal::kTruncated},
-      {"8B 04", Refusal::kTruncated},                                   // SIB missing
+      {"8B 04", Refusal::kTruncated},  // SIB missing
       {"66 66 66 66 66 66 66 66 66 66 66 66 66 66 8B C0", Refusal::kTooLong},
       {"66 66 66 66 66 66 66 66 66 66 66 66 66 8B C0 00", Refusal::kNone},  // exactly 15 bytes
       {"66 66 66 66 66 66 66 66 66 66 66 66 81 C0 00 00", Refusal::kTooLong},
       {"0F 04", Refusal::kUndefinedOpcode},
-      {"0F 6C C0", Refusal::kUndefinedOpcode},                          // exists only with 66
-      {"8D C0", Refusal::kUndefinedForm},                               // lea with a register source
-      {"8E C8", Refusal::kUndefinedForm},                               // load of CS
+      {"0F 6C C0", Refusal::kUndefinedOpcode},  // exists only with 66
+      {"8D C0", Refusal::kUndefinedForm},       // lea with a register source
+      {"8E C8", Refusal::kUndefinedForm},       // load of CS
       {"FF F8", Refusal::kUndefinedForm},
-      {"DD 28", Refusal::kUndefinedForm},                               // x87 hole
-      {"0F 1F C0", Refusal::kUndefinedForm},                            // hint no-op in register form
+      {"DD 28", Refusal::kUndefinedForm},     // x87 hole
+      {"0F 1F C0", Refusal::kUndefinedForm},  // hint no-op in register form
       {"F0 8B 00", Refusal::kBadLock},
-      {"F0 01 C0", Refusal::kBadLock},                                  // register destination
+      {"F0 01 C0", Refusal::kBadLock},  // register destination
       {"F3 8B C0", Refusal::kStrayPrefix},
-      {"F3 66 0F 10 C0", Refusal::kStrayPrefix},                        // two selecting prefixes
-      {"66 2E 0F 6C C0", Refusal::kStrayPrefix},                        // selecting prefix not last
+      {"F3 66 0F 10 C0", Refusal::kStrayPrefix},  // two selecting prefixes
+      {"66 2E 0F 6C C0", Refusal::kStrayPrefix},  // selecting prefix not last
       {"66 E9 00 00", Refusal::kSizedBranch},
       {"67 E3 00", Refusal::kSizedBranch},
       {"C5 F8 77", Refusal::kVexEvexXop},
@@ -148,7 +141,7 @@ TEST(Decoder, EveryRefusalNamesItsRule) {
       {"8F E8 78 C2 C0 01", Refusal::kVexEvexXop},
       {"0F 38 00 C0", Refusal::kThreeByteMap},
       {"0F 0F C0 B4", Refusal::kRareExtension},
-      {"0F C7 F0", Refusal::kRareExtension},                            // RDRAND
+      {"0F C7 F0", Refusal::kRareExtension},  // RDRAND
       {"0F 01 D0", Refusal::kSystemOnly},
       {"0F 20 C0", Refusal::kSystemOnly},
       {"0F 34", Refusal::kSystemOnly},

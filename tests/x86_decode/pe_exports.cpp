@@ -14,13 +14,13 @@ struct Section {
 constexpr uint32_t kExecutable = 0x20000000;  // IMAGE_SCN_MEM_EXECUTE
 
 class Reader {
-public:
+ public:
   explicit Reader(const std::vector<uint8_t>& d) : d_(d) {}
   bool ok() const { return ok_; }
   uint32_t u32(size_t at) { return read<uint32_t>(at); }
   uint16_t u16(size_t at) { return read<uint16_t>(at); }
 
-private:
+ private:
   template <typename T>
   T read(size_t at) {
     T v{};
@@ -98,8 +98,8 @@ PeImage ReadExports(const std::string& path) {
     const size_t at = s->raw_offset + (rva - s->virtual_address);
     const size_t end = size_t(s->raw_offset) + s->raw_size;
     if (at >= image.data.size() || end > image.data.size()) continue;
-    image.exports.push_back({c_string(offset(r.u32(names + 4u * i))), image_base + rva, image.data.data() + at,
-                             end - at});
+    image.exports.push_back(
+        {c_string(offset(r.u32(names + 4u * i))), image_base + rva, image.data.data() + at, end - at});
   }
   if (!r.ok()) image.error = path + ": truncated export table";
   return image;

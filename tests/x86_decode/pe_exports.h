@@ -10,9 +10,9 @@ namespace tebix::testing {
 
 struct ExportedCode {
   std::string name;
-  uint32_t address = 0;         // preferred load address of the entry (image base + RVA)
+  uint32_t address = 0;            // preferred load address of the entry (image base + RVA)
   const uint8_t* bytes = nullptr;  // points into the image buffer
-  size_t available = 0;         // bytes from the entry to the end of its section's raw data
+  size_t available = 0;            // bytes from the entry to the end of its section's raw data
 };
 
 struct PeImage {

@@ -5,19 +5,12 @@
 #include <vector>
 
 #include "skin/attach/trampoline_code.h"
+#include "tests/x86_decode/hex_bytes.h"
 
 namespace tebix::x86 {
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& hex) {
-  std::vector<uint8_t> out;
-  for (size_t i = 0; i + 1 < hex.size(); ++i) {
-    if (hex[i] == ' ') continue;
-    out.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    ++i;
-  }
-  return out;
-}
+using testing::Bytes;
 
 int32_t Rel32At(const uint8_t* p) {
   int32_t v;
@@ -52,13 +45,13 @@ struct PrologueCase {
 
 TEST(Trampoline, CopiesWholeInstructionsUntilFiveBytesAreCovered) {
   const PrologueCase cases[] = {
-      {"8B FF 55 8B EC 5D FF 25 58 51 94 68", 5},         // hot-patch point before a jump thunk
-      {"8D 4C 24 04 83 E4 F0 FF 71 FC 55", 7},            // stack-realigning prologue
+      {"8B FF 55 8B EC 5D FF 25 58 51 94 68", 5},           // hot-patch point before a jump thunk
+      {"8D 4C 24 04 83 E4 F0 FF 71 FC 55", 7},              // stack-realigning prologue
       {"B8 85 10 00 00 BA 70 C6 A8 64 FF D2 C2 04 00", 5},  // system-call stub
-      {"55 89 E5 57 56 53 83 EC 2C", 5},                  // push ebp; mov ebp, esp; push edi; push esi
-      {"6A 10 68 78 56 34 12", 7},                        // push imm8; push imm32
-      {"55 8B EC 81 EC 00 02 00 00", 9},                  // sub esp, imm32 straddling byte 5
-      {"64 A1 00 00 00 00 50", 6},                        // mov eax, fs:[0]
+      {"55 89 E5 57 56 53 83 EC 2C", 5},                    // push ebp; mov ebp, esp; push edi; push esi
+      {"6A 10 68 78 56 34 12", 7},                          // push imm8; push imm32
+      {"55 8B EC 81 EC 00 02 00 00", 9},                    // sub esp, imm32 straddling byte 5
+      {"64 A1 00 00 00 00 50", 6},                          // mov eax, fs:[0]
   };
   for (const auto& c : cases) {
     const auto entry = Bytes(c.bytes);
@@ -76,11 +69,11 @@ TEST(Trampoline, RelocatesRelativeOperandsAndKeepsInternalOnes) {
     uint32_t entry, trampoline;
   };
   const Case cases[] = {
-      {"E8 10 00 00 00 90", kEntry, kTrampoline},                 // call rel32
-      {"85 C0 0F 84 00 01 00 00", kEntry, kTrampoline},           // je rel32 after test
-      {"85 C0 74 01 90 90", kEntry, kTrampoline},                 // je rel8 to the end of the copy
-      {"E8 F0 FF FF FF 90", 0xFFFFFFF0, 0x00000100},              // addresses that wrap around
-      {"85 C0 75 20 90 90", 0x10000000, 0x10000030},              // je rel8, still in reach
+      {"E8 10 00 00 00 90", kEntry, kTrampoline},        // call rel32
+      {"85 C0 0F 84 00 01 00 00", kEntry, kTrampoline},  // je rel32 after test
+      {"85 C0 74 01 90 90", kEntry, kTrampoline},        // je rel8 to the end of the copy
+      {"E8 F0 FF FF FF 90", 0xFFFFFFF0, 0x00000100},     // addresses that wrap around
+      {"85 C0 75 20 90 90", 0x10000000, 0x10000030},     // je rel8, still in reach
   };
   for (const auto& c : cases) {
     const auto entry = Bytes(c.bytes);
@@ -94,8 +87,8 @@ TEST(Trampoline, RelocatesRelativeOperandsAndKeepsInternalOnes) {
       ASSERT_EQ(Decode(entry.data() + off, entry.size() - off, old_insn), Refusal::kNone);
       ASSERT_EQ(Decode(plan.code.data() + off, plan.covered - off, new_insn), Refusal::kNone);
       if (old_insn.rel_size) {
-        const uint32_t old_target =
-            c.entry + uint32_t(off + old_insn.length) + uint32_t(old_insn.RelativeDisplacement(entry.data() + off));
+        const uint32_t old_target = c.entry + uint32_t(off + old_insn.length) +
+                                    uint32_t(old_insn.RelativeDisplacement(entry.data() + off));
         const uint32_t new_target = c.trampoline + uint32_t(off + new_insn.length) +
                                     uint32_t(new_insn.RelativeDisplacement(plan.code.data() + off));
         const bool internal = old_target - c.entry <= plan.covered;
@@ -127,7 +120,7 @@ TEST(Trampoline, RefusesEntriesItCannotMove) {
       {"85 C0 74 40 90", PlanFailure::kUnreachable},        // short je leaving the copy
       {"E3 40 90 90 90", PlanFailure::kUnreachable},        // jecxz leaving the copy
       {"0F 0B 0F 38 00 C0", PlanFailure::kUndecodable},
-      {"55 8B", PlanFailure::kUndecodable},                 // function bytes end too soon
+      {"55 8B", PlanFailure::kUndecodable},  // function bytes end too soon
   };
   for (const auto& c : cases) {
     const auto entry = Bytes(c.bytes);
