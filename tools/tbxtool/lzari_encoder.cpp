@@ -1,7 +1,6 @@
 #include "tools/tbxtool/lzari_encoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -241,39 +240,58 @@ void EncodeGreedy(std::span<const std::uint8_t> text, Encoder& encoder, bool laz
   }
 }
 
-// Prices in bits from the model as it stands.
+// Prices are in 1/4096 bit, computed with integers only, so that the tool
+// makes the same choices, and the same file, on every platform.
+using Price = std::int64_t;
+constexpr int kPriceFraction = 12;
+
+// log2(x) for x >= 1, in 1/4096 units: the integer part from the highest
+// bit, the fraction bit by bit by squaring the normalised value.
+Price Log2Price(std::uint32_t x) {
+  int whole = 31;
+  while ((x >> whole) == 0) --whole;
+  std::uint64_t y = static_cast<std::uint64_t>(x) << (31 - whole);  // 1.31 fixed point in [1, 2)
+  Price fraction = 0;
+  for (int bit = kPriceFraction - 1; bit >= 0; --bit) {
+    y = (y * y) >> 31;
+    if (y >= (1ull << 32)) {
+      y >>= 1;
+      fraction |= Price{1} << bit;
+    }
+  }
+  return (Price{whole} << kPriceFraction) | fraction;
+}
+
+// Prices from the model as it stands.
 struct Prices {
-  float literal[256];
-  float length[kLongestMatch + 1];
-  const float* position;  // fixed, shared
+  Price literal[256];
+  Price length[kLongestMatch + 1];
+  const Price* position;  // fixed, shared
 
   Prices() : position(PositionPrices()) {}
 
-  static const float* PositionPrices() {
-    static const std::vector<float> prices = [] {
-      std::vector<float> p(kWindowSize);
+  static const Price* PositionPrices() {
+    static const std::vector<Price> prices = [] {
+      std::vector<Price> p(kWindowSize);
       const PositionTable& cum = PositionCum();
-      for (int i = 0; i < kWindowSize; ++i) p[i] = static_cast<float>(std::log2(double{kPositionTotal} / (cum[i] - cum[i + 1])));
+      for (int i = 0; i < kWindowSize; ++i) p[i] = Log2Price(kPositionTotal) - Log2Price(cum[i] - cum[i + 1]);
       return p;
     }();
     return prices.data();
   }
 
-  // Sets (Update) or adds (Add) `weight` times the prices of `model`.
-  void Update(const CharModel& model, float weight) {
-    std::fill(std::begin(literal), std::end(literal), 0.0f);
-    std::fill(std::begin(length), std::end(length), 0.0f);
-    Add(model, weight);
-  }
-
-  void Add(const CharModel& model, float weight) {
-    const double total = model.total();
+  // The prices of `model`, or the mean of those of `a` and `b`.
+  void Set(const CharModel& model) { Set(model, model); }
+  void Set(const CharModel& a, const CharModel& b) {
     auto price = [&](int c) {
-      const int sym = model.SymbolOf(c);
-      return weight * static_cast<float>(std::log2(total / (model.high(sym) - model.low(sym))));
+      auto one = [c](const CharModel& m) {
+        const int sym = m.SymbolOf(c);
+        return Log2Price(m.total()) - Log2Price(m.high(sym) - m.low(sym));
+      };
+      return (one(a) + one(b)) / 2;
     };
-    for (int c = 0; c < 256; ++c) literal[c] += price(c);
-    for (int l = kThreshold + 1; l <= kLongestMatch; ++l) length[l] += price(kLengthBias + l);
+    for (int c = 0; c < 256; ++c) literal[c] = price(c);
+    for (int l = kThreshold + 1; l <= kLongestMatch; ++l) length[l] = price(kLengthBias + l);
   }
 };
 
@@ -288,7 +306,7 @@ void EncodeOptimal(std::span<const std::uint8_t> text, Encoder& encoder) {
 
   std::vector<Match> found;                      // matches of every position of the block
   std::vector<std::uint32_t> first(kBlock + 1);  // index into `found` per position
-  std::vector<float> cost(kBlock + 1);
+  std::vector<Price> cost(kBlock + 1);
   std::vector<Match> step(kBlock + 1);  // how each position is best reached
   std::vector<Match> path;
 
@@ -305,11 +323,11 @@ void EncodeOptimal(std::span<const std::uint8_t> text, Encoder& encoder) {
     // Cheapest path through the block at the current prices, into `path`.
     auto find_path = [&] {
       std::fill(cost.begin(), cost.begin() + static_cast<std::ptrdiff_t>(n) + 1,
-                std::numeric_limits<float>::infinity());
+                std::numeric_limits<Price>::max());
       cost[0] = 0;
       for (std::size_t i = 0; i < n; ++i) {
-        const float here = cost[i];
-        const float literal = here + prices->literal[text[start + i]];
+        const Price here = cost[i];
+        const Price literal = here + prices->literal[text[start + i]];
         if (literal < cost[i + 1]) {
           cost[i + 1] = literal;
           step[i + 1] = {1, 0};
@@ -318,9 +336,9 @@ void EncodeOptimal(std::span<const std::uint8_t> text, Encoder& encoder) {
         for (std::uint32_t m = first[i]; m < first[i + 1]; ++m) {
           const Match match = found[m];
           const int longest = std::min<int>(match.length, static_cast<int>(n - i));
-          const float base = here + prices->position[match.distance - 1];
+          const Price base = here + prices->position[match.distance - 1];
           for (int l = shorter + 1; l <= longest; ++l) {
-            const float c = base + prices->length[l];
+            const Price c = base + prices->length[l];
             if (c < cost[i + l]) {
               cost[i + l] = c;
               step[i + l] = {l, match.distance};
@@ -339,7 +357,7 @@ void EncodeOptimal(std::span<const std::uint8_t> text, Encoder& encoder) {
 
     // Priced first from the model as it stands, then again from the model
     // that the first path leaves behind, halfway between the two.
-    prices->Update(encoder.model(), 1.0f);
+    prices->Set(encoder.model());
     find_path();
     CharModel after = encoder.model();
     std::size_t pos = start;
@@ -347,8 +365,7 @@ void EncodeOptimal(std::span<const std::uint8_t> text, Encoder& encoder) {
       after.Update(after.SymbolOf(symbol(m, pos)));
       pos += static_cast<std::size_t>(m.length);
     }
-    prices->Update(encoder.model(), 0.5f);
-    prices->Add(after, 0.5f);
+    prices->Set(encoder.model(), after);
     find_path();
 
     pos = start;
