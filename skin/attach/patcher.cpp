@@ -44,7 +44,19 @@ bool WriteCode(void* at, const void* bytes, size_t n, DWORD* error) {
     *error = GetLastError();
     return false;
   }
-  std::memcpy(at, bytes, n);
+  auto* code = static_cast<uint8_t*>(at);
+  if ((reinterpret_cast<uintptr_t>(code) & 7) == 0 && n <= 8) {
+    // One locked store, so that another thread never runs a half-written jump.
+    auto* word = reinterpret_cast<volatile LONG64*>(code);
+    LONG64 old_value, new_value;
+    do {
+      std::memcpy(&old_value, code, 8);
+      new_value = old_value;
+      std::memcpy(&new_value, bytes, n);
+    } while (InterlockedCompareExchange64(word, new_value, old_value) != old_value);
+  } else {
+    std::memcpy(code, bytes, n);
+  }
   FlushInstructionCache(process, at, n);
   DWORD unused;
   VirtualProtect(at, n, old_protection, &unused);
