@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -84,6 +85,43 @@ TEST(Patching, ThousandInstallRemoveCyclesLeaveEveryEntryUnchanged) {
   }
   EXPECT_EQ(failures, 0);
   ExpectSame(before, EntryBytes());
+}
+
+// Draws and takes DCs on its own thread until told to stop.
+struct Caller {
+  std::atomic<bool> stop{false};
+  std::atomic<int> calls{0}, failures{0};
+
+  static DWORD WINAPI Run(void* self) {
+    auto* c = static_cast<Caller*>(self);
+    HDC memory = CreateCompatibleDC(nullptr);
+    while (!c->stop) {
+      HDC screen = GetDC(nullptr);
+      const bool ok = screen != nullptr && ReleaseDC(nullptr, screen) == 1 && TextOutW(memory, 0, 0, L"x", 1);
+      ++c->calls;
+      if (!ok) ++c->failures;
+    }
+    DeleteDC(memory);
+    return 0;
+  }
+};
+
+TEST(Patching, OtherThreadsKeepCallingWhilePatchesComeAndGo) {
+  Caller caller;
+  HANDLE worker = CreateThread(nullptr, 0, &Caller::Run, &caller, 0, nullptr);
+  ASSERT_NE(worker, nullptr);
+  while (caller.calls == 0) Sleep(1);
+  int patch_failures = 0;
+  for (int cycle = 0; cycle < 200; ++cycle) {
+    for (const auto& o : InstallInterception()) patch_failures += !o.result.ok();
+    for (const auto& o : RemoveInterception()) patch_failures += !o.result.ok();
+  }
+  caller.stop = true;
+  WaitForSingleObject(worker, INFINITE);
+  CloseHandle(worker);
+  EXPECT_EQ(patch_failures, 0);
+  EXPECT_GT(caller.calls.load(), 0);
+  EXPECT_EQ(caller.failures.load(), 0);
 }
 
 TEST(Patching, SecondInstallIsRefusedWithoutDamage) {
