@@ -142,11 +142,14 @@ void MirrorSharedRow(HWND form, int id) {
 }
 
 // "查看机师代码": the pilot code list, opened with the program the shell
-// associates with text files.
-void ShowPilotCodes() {
+// associates with text files. Nothing happens without the list; a shell that
+// cannot open it says so instead of staying silent.
+void ShowPilotCodes(HWND form) {
   const std::filesystem::path list = DataFilePath(ProgramFolder(), kPilot2Names.name);
   std::error_code error;
-  if (std::filesystem::exists(list, error)) OpenDocument(list.wstring());
+  if (!std::filesystem::exists(list, error)) return;
+  if (OpenDocument(list.wstring()) <= 32)
+    ui::ShowMessage(form, L"无法打开文件：" + list.wstring(), MB_OK | MB_ICONWARNING);
 }
 
 void Load(HWND form, const NameList& pilots) {
@@ -174,7 +177,7 @@ INT_PTR CALLBACK Form3Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
           if (HIWORD(wParam) == LBN_SELCHANGE) Show(form);
           return TRUE;
         case IDC_FORM3_COMMAND1:
-          ShowPilotCodes();
+          ShowPilotCodes(form);
           return TRUE;
         case IDC_FORM3_COMMAND2:
           Write(form);

@@ -148,6 +148,31 @@ TEST_F(EditorsGui, PilotEditorWritesStatsAndGrowthRow) {
             static_cast<std::size_t>((before[pilot + 101] != 77) + (before[row5 + 8] != 99)));
 }
 
+// "查看机师代码" hands the full path of the pilot code list to the shell: it
+// opens in the text editor associated with .txt files (a window of another
+// process whose caption names the file), or, where no program is associated,
+// the editor says it could not open that file.
+TEST_F(EditorsGui, PilotCodesGoToTheShell) {
+  HWND form = program_->openEditor(1, L"机师能力");
+  ASSERT_TRUE(form);
+  Click(form, IDC_FORM3_COMMAND1);
+  HWND viewer = nullptr;
+  std::optional<MessageBoxInfo> box;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+          if (IsWindowVisible(w) && Text(w).find(L"pilot2") != std::wstring::npos) viewer = w;
+        if (!viewer) box = WaitForMessageBox(program_->processId(), 100);
+        return viewer || box;
+      },
+      20000));
+  if (viewer) PostMessageW(viewer, WM_CLOSE, 0, 0);
+  if (box) {
+    EXPECT_NE(box->text.find(L"data\\pilot2.txt"), std::wstring::npos) << box->text;
+    Dismiss(*box);
+  }
+}
+
 TEST_F(EditorsGui, PilotSkillsSharingARowEditItTogether) {
   HWND form = program_->openEditor(1, L"机师能力");
   ASSERT_TRUE(form);
