@@ -109,8 +109,12 @@ TEST(SkinTables, ShortBlocksAreRefusedWithoutReadingPastTheirEnd) {
                                  : length < block.size() ? SkinBlockStatus::kBadBitmap
                                                          : SkinBlockStatus::kOk;
     ASSERT_EQ(Parse(cut, data, bitmap), want) << "block cut to " << length << " bytes";
-    if (want == SkinBlockStatus::kBadTables) EXPECT_EQ(data.metrics[0], 0) << "nothing filled";
-    if (want == SkinBlockStatus::kBadBitmap) EXPECT_EQ(data.parts[2].y, 4) << "tables filled";
+    if (want == SkinBlockStatus::kBadTables) {
+      EXPECT_EQ(data.metrics[0], 0) << "nothing filled";
+    }
+    if (want == SkinBlockStatus::kBadBitmap) {
+      EXPECT_EQ(data.parts[2].y, 4) << "tables filled";
+    }
   }
 }
 
