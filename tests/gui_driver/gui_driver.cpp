@@ -81,8 +81,8 @@ Program::Program(const std::filesystem::path& workFolder, std::filesystem::path 
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                       &startup, &process_))
     throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
-  WaitForInputIdle(process_.hProcess, 10000);
-  mainWindow_ = waitForWindow(kMainCaption);
+  // A cold start on a busy machine can take many seconds under Wine.
+  mainWindow_ = waitForWindow(kMainCaption, kStartTimeoutMs);
   if (!mainWindow_) {
     TerminateProcess(process_.hProcess, 1);
     throw std::runtime_error("the main window did not appear");

@@ -16,6 +16,8 @@ namespace vdk::gui {
 
 // How long the wait functions wait by default.
 inline constexpr int kDefaultTimeoutMs = 10000;
+// How long a starting program may take to show its main window.
+inline constexpr int kStartTimeoutMs = 30000;
 
 // The folder of the running test program: vdkedit.exe and its data folder
 // are built into the same folder.
