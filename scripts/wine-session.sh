@@ -62,12 +62,18 @@ wine_session_start() {
     wine regedit /S "$(winepath -w "$VDK_ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1
     cp "$VDK_ROOT/scripts/wine-prefix.reg" "$stamp"
   fi
-  # Wine's own fonts (Marlett draws the caption buttons) are not always found
-  # where this Wine build looks for them: give the prefix copies.
-  local font fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  # Wine's own Marlett (it draws the caption buttons) is not always found
+  # where this Wine build looks for it: give the prefix a copy. Only that one:
+  # Wine's Tahoma has no CJK glyphs and would win over the replacement above.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [ -e "$font" ] && [ ! -e "$fonts/${font##*/}" ] && cp "$font" "$fonts/"
+  if [ -e /usr/share/wine/fonts/marlett.ttf ] && [ ! -e "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
+  local font
+  for font in /usr/share/wine/fonts/*.ttf; do  # copies of the others, from older set-ups
+    case "${font##*/}" in marlett.ttf) continue ;; esac
+    if cmp -s "$font" "$fonts/${font##*/}"; then rm -f "$fonts/${font##*/}"; fi
   done
   # Start the prefix's background services now, with no pipe of ours open:
   # services started by a later program would inherit its output pipes and
