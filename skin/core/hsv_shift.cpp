@@ -15,6 +15,19 @@ std::uint32_t Channel(double value) {
   return static_cast<std::uint32_t>(static_cast<int>(value)) & 0xFF;
 }
 
+// Saturation by (max, d): truncate(d / max * 255). The double quotient
+// never falls below a whole number here (the tests check every pair), so
+// the integer quotient is the same value, and a table saves the division
+// on each pixel.
+constexpr std::array<std::uint8_t, 256 * 256> kSaturation = [] {
+  std::array<std::uint8_t, 256 * 256> table{};
+  for (int max = 1; max < 256; ++max) {
+    for (int d = 0; d <= max; ++d)
+      table[static_cast<std::size_t>(max * 256 + d)] = static_cast<std::uint8_t>(255 * d / max);
+  }
+  return table;
+}();
+
 int Wrap(int value, int delta, int limit, int modulus) {
   if (delta < 0 || delta > limit) return value;
   value += delta;
@@ -30,7 +43,7 @@ Hsv ToHsv(std::uint32_t colour) {
   const int max = std::max({r, g, b});
   const int d = max - std::min({r, g, b});
   if (d == 0) return {0, 0, max};
-  const int saturation = static_cast<int>(static_cast<double>(d) / max * 255);
+  const int saturation = kSaturation[static_cast<std::size_t>(max * 256 + d)];
   double h;
   if (r == max) {
     h = static_cast<double>(g - b) / d;

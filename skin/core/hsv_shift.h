@@ -27,6 +27,7 @@ struct Hsv {
 };
 
 // COLORREF (0x00BBGGRR) to HSV and back, as the shift does them.
+// Saturation is truncate(d / max * 255) with d = max - min.
 Hsv ToHsv(std::uint32_t colour);
 std::uint32_t FromHsv(Hsv hsv);
 

@@ -125,6 +125,17 @@ TEST(HsvShift, ToHsvAgreesWithExactArithmetic) {
   }
 }
 
+// Saturation comes from a table of integer quotients; it must be what the
+// double expression truncate(d / max * 255) gives, for every pair.
+TEST(HsvShift, SaturationEqualsTheDoubleExpressionEverywhere) {
+  for (int max = 1; max < 256; ++max) {
+    for (int d = 0; d <= max; ++d) {
+      const int want = static_cast<int>(static_cast<double>(d) / max * 255);
+      ASSERT_EQ(ToHsv(Rgb(max - d, max, max - d)).saturation, want) << "max " << max << " d " << d;
+    }
+  }
+}
+
 TEST(HsvShift, FromHsvAgreesWithTheTextbookConversion) {
   for (int h = 0; h < 360; ++h) {
     for (int s = 0; s < 256; s += 17) {
