@@ -12,7 +12,8 @@ namespace {
 
 struct Model {
   std::unique_ptr<SkinData> data;
-  HBITMAP bitmap = nullptr;  // as loaded; a recoloured copy may stand in for it in the skin bitmap DC
+  HBITMAP bitmap = nullptr;  // as loaded
+  HBITMAP shown = nullptr;   // in the skin bitmap DC: the bitmap as loaded or a recoloured copy
   SIZE size{};
   HBRUSH background = nullptr;
   HBITMAP background_pattern = nullptr;  // kept while the brush lives
@@ -44,11 +45,11 @@ HBITMAP MakeSkinBitmap(std::span<const std::uint8_t> block, const SkinBitmapLayo
 
 void ReleaseSkinObjects() {
   Model& m = g_model;
-  // The skin bitmap DC holds the skin bitmap or a recoloured copy of it.
-  HBITMAP selected = DeselectBitmap(SkinBitmapDc());
-  if (selected != nullptr && selected != m.bitmap) DeleteObject(selected);
+  DeselectBitmap(SkinBitmapDc());
+  if (m.shown != nullptr && m.shown != m.bitmap) DeleteObject(m.shown);
   if (m.bitmap != nullptr) DeleteObject(m.bitmap);
   m.bitmap = nullptr;
+  m.shown = nullptr;
   m.size = {};
   if (m.background != nullptr) {
     SelectBackgroundBrush(nullptr);
@@ -69,7 +70,9 @@ void FreeSkinModel() {
   g_model.frames = {};
 }
 
-int LoadSkinModel(const UnpackedBlock& block) { return LoadSkinModel(block.bytes()); }
+int LoadSkinModel(const UnpackedBlock& block) {
+  return LoadSkinModel(block.bytes());
+}
 
 int LoadSkinModel(std::span<const std::uint8_t> block) {
   if (!DrawingSurfacesReady()) return 0;
@@ -87,12 +90,19 @@ int LoadSkinModel(std::span<const std::uint8_t> block) {
   m.bitmap = MakeSkinBitmap(block, layout);
   if (m.bitmap == nullptr) return 0;
   m.size = {layout.width, layout.height < 0 ? -layout.height : layout.height};
-  SelectObject(SkinBitmapDc(), m.bitmap);
+  ShowSkinBitmap(m.bitmap);
   RebuildBackgroundBrush();
   m.font = MakeSkinFont(FW_NORMAL);
   m.bold_font = MakeSkinFont(FW_BOLD);
   if (m.hooks.forget_owner_drawn_menus != nullptr) m.hooks.forget_owner_drawn_menus();
   return 1;
+}
+
+void ShowSkinBitmap(HBITMAP bitmap) {
+  Model& m = g_model;
+  SelectObject(SkinBitmapDc(), bitmap);
+  if (m.shown != nullptr && m.shown != m.bitmap && m.shown != bitmap) DeleteObject(m.shown);
+  m.shown = bitmap;
 }
 
 void RebuildBackgroundBrush() {

@@ -34,6 +34,11 @@ HFONT SkinBoldFont();
 // All zero before the first load.
 const FrameStyle& SkinFrameStyle(FrameKind kind);
 
+// Selects `bitmap` (the skin bitmap as loaded, or a recoloured copy the
+// model then owns) into the skin bitmap DC; the copy shown before, if it
+// was one, is deleted.
+void ShowSkinBitmap(HBITMAP bitmap);
+
 // Makes the background brush anew from skin rectangle 0 of whatever the
 // skin bitmap DC holds, selects it into both back buffers and deletes the
 // old one.
@@ -42,7 +47,8 @@ void RebuildBackgroundBrush();
 // Tebix_Detach: deletes the skin bitmap (and any recoloured copy), the
 // brush and the fonts; no skin is loaded afterwards. The tables stay.
 void ReleaseSkinObjects();
-// Engine stop: the above, and the SkinData is freed.
+// Engine stop: the above, and the SkinData is freed. Before or after
+// StopDrawingSurfaces, either way nothing is left behind.
 void FreeSkinModel();
 
 // What the model needs from the window layer, set at engine start.

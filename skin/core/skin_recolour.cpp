@@ -35,9 +35,8 @@ int AdjustSkinHsv(int hue, int saturation, int brightness) {
     }
   }
   // Back to the skin as loaded; an earlier recoloured copy goes.
+  ShowSkinBitmap(LoadedSkinBitmap());
   HDC skin_dc = SkinBitmapDc();
-  HBITMAP previous = static_cast<HBITMAP>(SelectObject(skin_dc, LoadedSkinBitmap()));
-  if (previous != nullptr && previous != LoadedSkinBitmap()) DeleteObject(previous);
 
   const SIZE size = SkinBitmapSize();
   HBITMAP copy = CreateCompatibleBitmap(skin_dc, size.cx, size.cy);
@@ -57,7 +56,7 @@ int AdjustSkinHsv(int hue, int saturation, int brightness) {
     return 1;
   }
   SetCurrentDeltas(wanted);
-  SelectObject(skin_dc, copy);
+  ShowSkinBitmap(copy);
   RebuildBackgroundBrush();
   ClearShiftedColourCache();
   if (auto attach = CurrentSkinModelHooks().attach_all_windows) attach();

@@ -197,6 +197,14 @@ TEST_F(SkinLoadTest, ReplacedObjectsAreDeleted) {
   const HGDIOBJ shifted_copy = GetCurrentObject(SkinBitmapDc(), OBJ_BITMAP);
   ReleaseSkinObjects();
   expect_dead({before[0], before[2], before[3], before[4], shifted_copy}, "releasing the skin");
+
+  // Engine stop may take the surfaces down before the model.
+  ASSERT_EQ(LoadSkinModel(block), 1);
+  ASSERT_EQ(AdjustSkinHsv(8, 0, 0), 0);
+  before = current();
+  StopDrawingSurfaces();
+  FreeSkinModel();
+  expect_dead(before, "stopping the surfaces, then freeing the model");
 }
 
 }  // namespace
