@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/core/skin_file_load.h"
 #include "skin/core/skin_recolour.h"
+#include "tools/tbxtool/lzari_encoder.h"
 #include "tests/skin_model/gdi_fixture.h"
 
 namespace tebix {
@@ -82,6 +84,18 @@ TEST_F(SkinLoadTest, BitmapBrushFontsAndTablesOfAGoodBlock) {
     EXPECT_EQ(log.lfPitchAndFamily, FF_MODERN | DEFAULT_PITCH);
     EXPECT_EQ(std::wstring(log.lfFaceName), L"宋体_GB2312");
   }
+}
+
+// The whole way in: a packed skin file through the container check and the
+// decoder into the model.
+TEST_F(SkinLoadTest, APackedSkinFileLoadsThroughTheContainer) {
+  Bytes file = {'.', 'T', 'B', 'X'};
+  const Bytes stream = tbx::LzariEncode(test::CodedSkinBlock(), tbx::Parsing::kGreedy);
+  file.insert(file.end(), stream.begin(), stream.end());
+  ASSERT_EQ(LoadSkinBlock(file.data(), static_cast<std::uint32_t>(file.size()), LoadSkinModel), 1);
+  EXPECT_TRUE(SkinLoaded());
+  EXPECT_EQ(CurrentSkinData()->colours[62], 0x0010003Eu);
+  ExpectCodedBitmap("packed");
 }
 
 TEST_F(SkinLoadTest, OtherBitmapFormatsGiveTheSamePixels) {
