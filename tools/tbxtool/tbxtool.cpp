@@ -10,6 +10,8 @@
 #include "skin/core/skin_block_format.h"
 #include "skin/core/skin_file.h"
 #include "tools/tbxtool/lzari_encoder.h"
+#include "tools/tbxtool/png_writer.h"
+#include "tools/tbxtool/preview.h"
 #include "tools/tbxtool/skin_source.h"
 
 namespace tebix::tbx {
@@ -23,7 +25,8 @@ constexpr char kUsage[] =
     "  tbxtool unpack FILE.tbx FOLDER   writes FOLDER/skin.txt (the tables) and FOLDER/skin.bmp\n"
     "  tbxtool pack FOLDER FILE.tbx     builds a skin file from such a folder\n"
     "  tbxtool decode FILE.tbx OUT.bin  writes the unpacked block\n"
-    "  tbxtool encode IN.bin FILE.tbx   packs any block into a skin file\n";
+    "  tbxtool encode IN.bin FILE.tbx   packs any block into a skin file\n"
+    "  tbxtool preview FILE.tbx OUT.png draws a contact sheet of the skin and reports its text contrast\n";
 
 // Largest file the tool reads: a packed skin never comes near it.
 constexpr std::uintmax_t kMaxInputBytes = 2ull * kMaxUnpackedSize;
@@ -177,6 +180,19 @@ int Encode(const fs::path& source, const fs::path& path, std::ostream& out) {
   return 0;
 }
 
+int Preview(const fs::path& path, const fs::path& target, std::ostream& out) {
+  const SkinSource skin = ReadSkin(path, ReadSkinFile(path));
+  Raster bitmap;
+  std::string error;
+  if (!DibToRaster(skin.bitmap, bitmap, error)) throw Failure{path.string() + ": " + error};
+  const std::vector<ContrastResult> contrast = CheckTextContrast(skin, bitmap);
+  const std::vector<std::uint8_t> png = EncodePng(MakeContactSheet(skin, bitmap, contrast));
+  WriteWholeFile(target, png);
+  WriteContrastReport(contrast, skin, out);
+  out << "wrote " << target.string() << ": " << png.size() << " bytes\n";
+  return 0;
+}
+
 }  // namespace
 
 int RunTbxTool(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -187,7 +203,7 @@ int RunTbxTool(std::span<const std::string> args, std::ostream& out, std::ostrea
   const std::string& command = args[0];
   const std::size_t expected = command == "info" ? 2 : 3;
   const bool known = command == "info" || command == "unpack" || command == "pack" || command == "decode" ||
-                     command == "encode";
+                     command == "encode" || command == "preview";
   if (!known) {
     err << "tbxtool: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
@@ -203,6 +219,7 @@ int RunTbxTool(std::span<const std::string> args, std::ostream& out, std::ostrea
     if (command == "unpack") return Unpack(a, b, out);
     if (command == "pack") return Pack(a, b, out);
     if (command == "decode") return Decode(a, b, out);
+    if (command == "preview") return Preview(a, b, out);
     return Encode(a, b, out);
   } catch (const Failure& failure) {
     err << "tbxtool: " << failure.message << "\n";
