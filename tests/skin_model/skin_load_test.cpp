@@ -8,8 +8,8 @@
 
 #include "skin/core/skin_file_load.h"
 #include "skin/core/skin_recolour.h"
-#include "tools/tbxtool/lzari_encoder.h"
 #include "tests/skin_model/gdi_fixture.h"
+#include "tools/tbxtool/lzari_encoder.h"
 
 namespace tebix {
 namespace {
@@ -116,12 +116,7 @@ TEST_F(SkinLoadTest, OtherBitmapFormatsGiveTheSamePixels) {
   ExpectCodedBitmap("top-down");
 
   // Colour masks in front of the pixels.
-  Bytes masked = test::CodedDib({}, 32);
-  const std::uint32_t masks[3] = {0xFF0000, 0xFF00, 0xFF};
-  masked.insert(masked.begin() + 40, reinterpret_cast<const std::uint8_t*>(masks),
-                reinterpret_cast<const std::uint8_t*>(masks) + 12);
-  masked[16] = BI_BITFIELDS;
-  skin.bitmap = masked;
+  skin.bitmap = test::WithColourMasks(test::CodedDib({}, 32));
   ASSERT_EQ(LoadSkinModel(tbx::BuildSkinBlock(skin)), 1);
   ExpectCodedBitmap("bit fields");
 }

@@ -151,11 +151,7 @@ TEST(SkinTables, BitmapsTheSkinCannotDrawFromAreRefused) {
 
   // Colour masks only make sense at 32 bits; 24-bit pixels with masks are refused.
   tbx::SkinSource masked = base;
-  masked.bitmap = tbx::MakeSampleDib(8, 4, 32);
-  const std::uint32_t masks[3] = {0xFF0000, 0xFF00, 0xFF};
-  masked.bitmap.insert(masked.bitmap.begin() + 40, reinterpret_cast<const std::uint8_t*>(masks),
-                       reinterpret_cast<const std::uint8_t*>(masks) + 12);
-  masked.bitmap[16] = 3;
+  masked.bitmap = test::WithColourMasks(tbx::MakeSampleDib(8, 4, 32));
   SkinData data;
   SkinBitmapLayout bitmap;
   EXPECT_EQ(Parse(tbx::BuildSkinBlock(masked), data, bitmap), SkinBlockStatus::kOk);

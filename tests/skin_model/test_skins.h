@@ -48,6 +48,15 @@ inline void PutPixel(Bytes& dib, int x, int y, std::uint32_t colour) {
   p[2] = static_cast<std::uint8_t>(colour);
 }
 
+// The same 32-bit DIB with BI_BITFIELDS and the usual red, green and blue
+// masks between its header and its pixels.
+inline Bytes WithColourMasks(Bytes dib) {
+  const std::uint8_t masks[12] = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+  dib.insert(dib.begin() + 40, masks, masks + 12);
+  dib[16] = 3;  // BI_BITFIELDS
+  return dib;
+}
+
 // Offset of the bitmap in a block built from `skin` (behind all its tables).
 inline std::size_t BitmapOffset(const tbx::SkinSource& skin) {
   return 64 + 4 * skin.metrics.size() + 4 * skin.colours.size() + 8 * skin.offset_pairs.size() +
