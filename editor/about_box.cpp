@@ -1,46 +1,22 @@
 #include "editor/about_box.h"
 
-#include "editor/main_window.h"
 #include "editor/resource.h"
-#include "editor/ui/forms.h"
+#include "editor/ui/side_form.h"
 
 namespace vdk {
 
 namespace {
 
-HWND g_form13 = nullptr;
-
-void Close(HWND form) {
-  if (HWND main = MainWindow()) EnableWindow(main, TRUE);
-  DestroyWindow(form);
-}
+ui::SideForm g_form13;
 
 INT_PTR CALLBACK Form13Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_FORM13_COMMAND1 || LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) {
-        Close(form);
-        return TRUE;
-      }
-      break;
-    case WM_CLOSE:
-      Close(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form13 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
-  }
+  if (message == WM_INITDIALOG) return TRUE;
+  if (g_form13.closes(form, message, wParam, {IDC_FORM13_COMMAND1, IDOK})) return TRUE;
   return FALSE;
 }
 
 }  // namespace
 
-void ShowAboutBox(HWND) {
-  if (ui::BringForward(g_form13)) return;
-  g_form13 = ui::CreateForm(IDD_FORM13, nullptr, Form13Proc);
-}
+void ShowAboutBox(HWND) { g_form13.open(IDD_FORM13, Form13Proc); }
 
 }  // namespace vdk

@@ -1,16 +1,16 @@
 #include "editor/help_window.h"
 
-#include "editor/main_window.h"
 #include "editor/name_lists.h"
 #include "editor/resource.h"
 #include "editor/shell.h"
 #include "editor/ui/forms.h"
+#include "editor/ui/side_form.h"
 
 namespace vdk {
 
 namespace {
 
-HWND g_form12 = nullptr;
+ui::SideForm g_form12;
 
 // Clears Text1 and fills it with one help text, line by line.
 void ShowHelpText(HWND form, const char* name) {
@@ -20,11 +20,6 @@ void ShowHelpText(HWND form, const char* name) {
   } catch (const std::exception& e) {
     ui::ShowFailure(form, e);
   }
-}
-
-void Close(HWND form) {
-  if (HWND main = MainWindow()) EnableWindow(main, TRUE);
-  DestroyWindow(form);
 }
 
 INT_PTR CALLBACK Form12Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
@@ -40,28 +35,14 @@ INT_PTR CALLBACK Form12Proc(HWND form, UINT message, WPARAM wParam, LPARAM) {
         case IDC_FORM12_COMMAND3:
           ShowHelpText(form, kQuestionsText);
           return TRUE;
-        case IDC_FORM12_COMMAND1:
-        case IDCANCEL:
-          Close(form);
-          return TRUE;
       }
       break;
-    case WM_CLOSE:
-      Close(form);
-      return TRUE;
-    case WM_DESTROY:
-      g_form12 = nullptr;
-      ui::FormDestroyed(form);
-      return TRUE;
   }
-  return FALSE;
+  return g_form12.closes(form, message, wParam, {IDC_FORM12_COMMAND1}) ? TRUE : FALSE;
 }
 
 }  // namespace
 
-void ShowHelpWindow(HWND) {
-  if (ui::BringForward(g_form12)) return;
-  g_form12 = ui::CreateForm(IDD_FORM12, nullptr, Form12Proc);
-}
+void ShowHelpWindow(HWND) { g_form12.open(IDD_FORM12, Form12Proc); }
 
 }  // namespace vdk

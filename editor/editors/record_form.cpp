@@ -167,34 +167,4 @@ bool HandleTableCommand(HWND dialog, WPARAM wParam, std::initializer_list<TableC
   return false;
 }
 
-void CloseEditorForm(HWND form) {
-  if (HWND main = MainWindow()) EnableWindow(main, TRUE);
-  DestroyWindow(form);
-}
-
-void EditorWindow::open(int templateId, DLGPROC proc) {
-  if (ui::BringForward(form_)) return;
-  form_ = ui::CreateForm(templateId, nullptr, proc);
-}
-
-bool EditorWindow::closes(HWND form, UINT message, WPARAM wParam, std::initializer_list<int> returnButtons) {
-  switch (message) {
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (id != IDCANCEL && std::find(returnButtons.begin(), returnButtons.end(), id) == returnButtons.end())
-        return false;
-      CloseEditorForm(form);
-      return true;
-    }
-    case WM_CLOSE:
-      CloseEditorForm(form);
-      return true;
-    case WM_DESTROY:
-      if (form_ == form) form_ = nullptr;
-      ui::FormDestroyed(form);
-      return true;
-  }
-  return false;
-}
-
 }  // namespace vdk::editors

@@ -14,6 +14,7 @@
 
 #include "editor/editor_list.h"
 #include "editor/editors/core/record_editor.h"
+#include "editor/ui/side_form.h"
 
 namespace vdk::editors {
 
@@ -80,21 +81,8 @@ struct TableCommands {
 // shows its record, its write button writes it. True when handled.
 bool HandleTableCommand(HWND dialog, WPARAM wParam, std::initializer_list<TableCommands> tables);
 
-// "返回": enables the main window again and closes the form.
-void CloseEditorForm(HWND form);
-
 // The window of one editor form: made once, brought forward when opened
 // again, closed by its "返回" buttons, its close box and Escape.
-class EditorWindow {
- public:
-  // Makes the form from its dialog template, or brings it forward.
-  void open(int templateId, DLGPROC proc);
-  // Handles the closing messages of the form: the "返回" buttons, IDCANCEL,
-  // WM_CLOSE and WM_DESTROY. True when the message was one of them.
-  bool closes(HWND form, UINT message, WPARAM wParam, std::initializer_list<int> returnButtons);
-
- private:
-  HWND form_ = nullptr;
-};
+using EditorWindow = ui::SideForm;
 
 }  // namespace vdk::editors
