@@ -55,6 +55,21 @@ bool IsMessageBox(HWND dialog) {
   return text && ClassName(text) == L"Static";
 }
 
+// The item texts of a list or combo box, through its count, length and
+// text messages.
+std::vector<std::wstring> Items(HWND box, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+  std::vector<std::wstring> items;
+  const auto count = Send(box, countMessage);
+  for (LRESULT i = 0; i < count; ++i) {
+    const auto length = Send(box, lengthMessage, static_cast<WPARAM>(i));
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    Send(box, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<std::size_t>(length));
+    items.push_back(item);
+  }
+  return items;
+}
+
 HWND FindOpenDialog(DWORD processId) {
   for (HWND dialog : TopLevelWindows(processId, L"#32770")) {
     if (GetDlgItem(dialog, 0x47C) || GetDlgItem(dialog, 0x480)) return dialog;  // cmb13 / edt1
@@ -184,30 +199,10 @@ void SetControlText(HWND dialog, int id, std::wstring_view text) {
 
 bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(Control(dialog, id)) != FALSE; }
 
-std::vector<std::wstring> ListItems(HWND list) {
-  std::vector<std::wstring> items;
-  const auto count = Send(list, LB_GETCOUNT);
-  for (LRESULT i = 0; i < count; ++i) {
-    const auto length = Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    Send(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<std::size_t>(length));
-    items.push_back(item);
-  }
-  return items;
-}
+std::vector<std::wstring> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
 
 std::vector<std::wstring> ComboItems(HWND combo) {
-  std::vector<std::wstring> items;
-  const auto count = Send(combo, CB_GETCOUNT);
-  for (LRESULT i = 0; i < count; ++i) {
-    const auto length = Send(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<std::size_t>(length));
-    items.push_back(item);
-  }
-  return items;
+  return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int ListSelection(HWND list) { return static_cast<int>(Send(list, LB_GETCURSEL)); }
