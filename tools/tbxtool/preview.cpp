@@ -13,9 +13,10 @@ namespace {
 
 // Source offset of destination pixel i when n source pixels cover m
 // destination pixels: each destination pixel takes the source pixel under
-// its centre.
+// its centre, the lower one when the centre falls on a boundary (as GDI
+// does).
 std::int64_t SourceStep(std::int64_t i, std::int64_t n, std::int64_t m) {
-  return (2 * i + 1) * n / (2 * m);
+  return ((2 * i + 1) * n - 1) / (2 * m);
 }
 
 // Copies source rectangle s of `skin` onto destination rectangle d of
