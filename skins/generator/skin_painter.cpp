@@ -8,6 +8,7 @@
 #include "skins/generator/cell_sheet.h"
 #include "skins/generator/shapes.h"
 #include "skin/core/skin_tables.h"
+#include "tools/tbxtool/contrast.h"
 
 namespace tebix::skins {
 namespace {
@@ -108,6 +109,15 @@ void KeyOut(Raster& r, Colour c) {
       if (r.At(x, y) == c) r.Set(x, y, kKey);
     }
   }
+}
+
+// Of the given colours, the one that stands out most on `fill`.
+Colour Clearest(Colour fill, std::initializer_list<Colour> candidates) {
+  Colour best = *candidates.begin();
+  for (Colour c : candidates) {
+    if (tbx::ContrastRatio(c, fill) > tbx::ContrastRatio(best, fill)) best = c;
+  }
+  return best;
 }
 
 enum class CaptionGlyph { kClose, kMaximize, kRestore, kMinimize, kHelp };
@@ -247,7 +257,8 @@ void Painter::CaptionButtons(int first, int w, int h, double glyph, bool all_kin
     const Colour press = close ? Mix(t_.danger, kBlack, 0.22) : Mix(p_.caption_bottom, kBlack, 0.25);
     const Colour fills[4] = {kKey, hover, press, kKey};
     const Colour mattes[4] = {p_.caption_bottom, hover, press, t_.caption_inactive};
-    const Colour glyphs[4] = {t_.accent_text, kWhite, kWhite, p_.caption_glyph_dim};
+    const Colour glyphs[4] = {t_.accent_text, Clearest(hover, {t_.accent_text, kWhite, t_.text}),
+                              Clearest(press, {t_.accent_text, kWhite, t_.text}), p_.caption_glyph_dim};
     for (int s = 0; s < 4; ++s) {
       Raster cell(w, h, kKey);
       if (fills[s] != kKey) FillRoundRect(cell, 0, 0, w, h, 3, Solid(fills[s]), p_.caption_bottom);
