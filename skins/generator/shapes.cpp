@@ -118,10 +118,18 @@ void DrawChevron(Raster& r, double x, double y, double w, double h, Chevron dire
   const double t = thickness / 2;
   std::vector<Point> points;
   switch (direction) {
-    case Chevron::kUp: points = {{x + t, y + h - t}, {x + w / 2, y + t}, {x + w - t, y + h - t}}; break;
-    case Chevron::kDown: points = {{x + t, y + t}, {x + w / 2, y + h - t}, {x + w - t, y + t}}; break;
-    case Chevron::kLeft: points = {{x + w - t, y + t}, {x + t, y + h / 2}, {x + w - t, y + h - t}}; break;
-    case Chevron::kRight: points = {{x + t, y + t}, {x + w - t, y + h / 2}, {x + t, y + h - t}}; break;
+    case Chevron::kUp:
+      points = {{x + t, y + h - t}, {x + w / 2, y + t}, {x + w - t, y + h - t}};
+      break;
+    case Chevron::kDown:
+      points = {{x + t, y + t}, {x + w / 2, y + h - t}, {x + w - t, y + t}};
+      break;
+    case Chevron::kLeft:
+      points = {{x + w - t, y + t}, {x + t, y + h / 2}, {x + w - t, y + h - t}};
+      break;
+    case Chevron::kRight:
+      points = {{x + t, y + t}, {x + w - t, y + h / 2}, {x + t, y + h - t}};
+      break;
   }
   StrokeLine(r, points, thickness, colour, matte);
 }

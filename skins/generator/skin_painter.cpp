@@ -5,9 +5,9 @@
 #include <cmath>
 #include <optional>
 
+#include "skin/core/skin_tables.h"
 #include "skins/generator/cell_sheet.h"
 #include "skins/generator/shapes.h"
-#include "skin/core/skin_tables.h"
 #include "tools/tbxtool/contrast.h"
 
 namespace tebix::skins {
@@ -130,18 +130,30 @@ void DrawCaptionGlyph(Raster& r, CaptionGlyph g, double x, double y, double s, C
       StrokeLine(r, {{x + s - 0.5, y + 0.5}, {x + 0.5, y + s - 0.5}}, 1.3, c, matte);
       break;
     case CaptionGlyph::kMaximize:
-      StrokeLine(r, {{x + 0.5, y + 0.5}, {x + s - 0.5, y + 0.5}, {x + s - 0.5, y + s - 0.5}, {x + 0.5, y + s - 0.5},
-                     {x + 0.5, y + 0.5}},
+      StrokeLine(r,
+                 {{x + 0.5, y + 0.5},
+                  {x + s - 0.5, y + 0.5},
+                  {x + s - 0.5, y + s - 0.5},
+                  {x + 0.5, y + s - 0.5},
+                  {x + 0.5, y + 0.5}},
                  1.0, c, matte);
       StrokeLine(r, {{x + 0.5, y + 1.5}, {x + s - 0.5, y + 1.5}}, 1.0, c, matte);
       break;
     case CaptionGlyph::kRestore: {
       const double f = s - 3;  // the front window
-      StrokeLine(r, {{x + 0.5, y + 3.5}, {x + f - 0.5, y + 3.5}, {x + f - 0.5, y + s - 0.5}, {x + 0.5, y + s - 0.5},
-                     {x + 0.5, y + 3.5}},
+      StrokeLine(r,
+                 {{x + 0.5, y + 3.5},
+                  {x + f - 0.5, y + 3.5},
+                  {x + f - 0.5, y + s - 0.5},
+                  {x + 0.5, y + s - 0.5},
+                  {x + 0.5, y + 3.5}},
                  1.0, c, matte);
-      StrokeLine(r, {{x + 3.5, y + 3}, {x + 3.5, y + 0.5}, {x + s - 0.5, y + 0.5}, {x + s - 0.5, y + f - 0.5},
-                     {x + f, y + f - 0.5}},
+      StrokeLine(r,
+                 {{x + 3.5, y + 3},
+                  {x + 3.5, y + 0.5},
+                  {x + s - 0.5, y + 0.5},
+                  {x + s - 0.5, y + f - 0.5},
+                  {x + f, y + f - 0.5}},
                  1.0, c, matte);
       break;
     }
@@ -150,8 +162,9 @@ void DrawCaptionGlyph(Raster& r, CaptionGlyph g, double x, double y, double s, C
       break;
     case CaptionGlyph::kHelp: {
       auto at = [&](double u, double v) { return Point{x + u * s, y + v * s}; };
-      StrokeLine(r, {at(0.22, 0.32), at(0.3, 0.12), at(0.5, 0.04), at(0.7, 0.12), at(0.78, 0.3), at(0.68, 0.46),
-                     at(0.5, 0.56), at(0.5, 0.72)},
+      StrokeLine(r,
+                 {at(0.22, 0.32), at(0.3, 0.12), at(0.5, 0.04), at(0.7, 0.12), at(0.78, 0.3), at(0.68, 0.46),
+                  at(0.5, 0.56), at(0.5, 0.72)},
                  1.3, c, matte);
       FillCircle(r, x + 0.5 * s, y + 0.93 * s, 0.9, Solid(c), matte);
       break;
@@ -188,8 +201,8 @@ class Painter {
   FaceColours Disabled() const { return {p_.disabled_face, p_.disabled_face, p_.disabled_border, {}}; }
 
   void Frames();
-  void FrameSet(int first, int caption_height, int radius, Colour top, Colour bottom, Colour outline, Colour edge,
-                bool square);
+  void FrameSet(int first, int caption_height, int radius, Colour top, Colour bottom, Colour outline,
+                Colour edge, bool square);
   void CaptionButtons(int first, int w, int h, double glyph, bool all_kinds);
   void Menus();
   void Buttons();
@@ -274,20 +287,22 @@ void Painter::Frames() {
   const int tool = ch - 6;
   // Normal frame: parts 0..7 (active at even, inactive at odd indices),
   // caption buttons 8..27.
-  FrameSet(0, ch, t_.corner_radius, p_.caption_top, p_.caption_bottom, p_.caption_outline, p_.caption_edge, false);
-  FrameSet(1, ch, t_.corner_radius, p_.inactive_top, p_.inactive_bottom, p_.inactive_outline, p_.inactive_edge,
+  FrameSet(0, ch, t_.corner_radius, p_.caption_top, p_.caption_bottom, p_.caption_outline, p_.caption_edge,
            false);
+  FrameSet(1, ch, t_.corner_radius, p_.inactive_top, p_.inactive_bottom, p_.inactive_outline,
+           p_.inactive_edge, false);
   CaptionButtons(8, 28, ch - 8, 10, true);
   // Tool frame: 28..35, its close button 36..39.
   FrameSet(28, tool, std::max(t_.corner_radius - 2, 0), p_.caption_top, p_.caption_bottom, p_.caption_outline,
            p_.caption_edge, false);
-  FrameSet(29, tool, std::max(t_.corner_radius - 2, 0), p_.inactive_top, p_.inactive_bottom, p_.inactive_outline,
-           p_.inactive_edge, false);
+  FrameSet(29, tool, std::max(t_.corner_radius - 2, 0), p_.inactive_top, p_.inactive_bottom,
+           p_.inactive_outline, p_.inactive_edge, false);
   CaptionButtons(36, 22, tool - 6, 8, false);
   // Border-only frame: 40..47, the "caption" is the top border.
-  FrameSet(40, t_.border_width, 0, p_.caption_bottom, p_.caption_bottom, p_.caption_outline, p_.caption_edge, true);
-  FrameSet(41, t_.border_width, 0, p_.inactive_bottom, p_.inactive_bottom, p_.inactive_outline, p_.inactive_edge,
+  FrameSet(40, t_.border_width, 0, p_.caption_bottom, p_.caption_bottom, p_.caption_outline, p_.caption_edge,
            true);
+  FrameSet(41, t_.border_width, 0, p_.inactive_bottom, p_.inactive_bottom, p_.inactive_outline,
+           p_.inactive_edge, true);
 }
 
 // ---- menus (48..68) ----------------------------------------------------------------------------
@@ -359,7 +374,8 @@ void Painter::CheckAndRadio() {
     // Check box: unchecked 76.., checked 81.., indeterminate 86..
     Set(76 + s, Face(g, g, 3 * u, off[s], t_.window), 0, 0, 0, 0);
     Raster checked = Face(g, g, 3 * u, {on_fill[s], on_fill[s], on_border[s], {}}, t_.window);
-    StrokeLine(checked, {{3.4 * u, 7.2 * u}, {5.9 * u, 9.8 * u}, {10.6 * u, 4.4 * u}}, 1.8 * u, mark[s], on_fill[s]);
+    StrokeLine(checked, {{3.4 * u, 7.2 * u}, {5.9 * u, 9.8 * u}, {10.6 * u, 4.4 * u}}, 1.8 * u, mark[s],
+               on_fill[s]);
     Set(81 + s, checked, 0, 0, 0, 0);
     Raster mixed = Face(g, g, 3 * u, {on_fill[s], on_fill[s], on_border[s], {}}, t_.window);
     StrokeLine(mixed, {{4 * u, g / 2.0}, {g - 4 * u, g / 2.0}}, 2 * u, mark[s], on_fill[s]);
@@ -459,8 +475,8 @@ void Painter::ScrollBars() {
   const int end = (s - 2 * inset) / 2 + 2;
   for (int state = 0; state < 3; ++state) {
     Raster thumb(s, 2 * end + 4, kKey);
-    FillRoundRect(thumb, inset, 1, s - 2 * inset, thumb.height() - 2, (s - 2 * inset) / 2.0, Solid(thumbs[state]),
-                  p_.track);
+    FillRoundRect(thumb, inset, 1, s - 2 * inset, thumb.height() - 2, (s - 2 * inset) / 2.0,
+                  Solid(thumbs[state]), p_.track);
     Set(140 + state, thumb, 0, end, 0, end);
     Set(144 + state, thumb.RotatedClockwise(), end, 0, end, 0);
   }
@@ -491,7 +507,8 @@ void Painter::Progress() {
     const Colour fill_top = on ? Mix(t_.accent, kWhite, 0.18) : p_.disabled_border;
     const Colour fill_bottom = on ? t_.accent : p_.disabled_border;
     Raster fill(12, 10, kKey);
-    FillRoundRect(fill, 0, 0, 12, 10, 2, Vertical(fill_top, fill_bottom, 0, 9), on ? p_.track : p_.track_disabled);
+    FillRoundRect(fill, 0, 0, 12, 10, 2, Vertical(fill_top, fill_bottom, 0, 9),
+                  on ? p_.track : p_.track_disabled);
     Set(154 + s, track, 2, 2, 2, 2);
     Set(156 + s, fill, 3, 3, 3, 3);
     Set(160 + s, track.RotatedAnticlockwise(), 2, 2, 2, 2);
@@ -515,7 +532,8 @@ void Painter::Tabs() {
     if (!selected) cell.Fill(0, h - 1, w, 1, line);
     return cell;
   };
-  const Raster normal = tab(Mix(t_.window, t_.surface, 0.6), Mix(t_.window, t_.surface_shade, 0.6), t_.border, false);
+  const Raster normal =
+      tab(Mix(t_.window, t_.surface, 0.6), Mix(t_.window, t_.surface_shade, 0.6), t_.border, false);
   const Raster selected = tab(t_.surface, t_.surface, t_.border, true);
   const Raster disabled = tab(p_.disabled_face, p_.disabled_face, p_.disabled_border, false);
   const Raster* cells[3] = {&normal, &selected, &disabled};
@@ -584,7 +602,8 @@ void Painter::DropButtons() {
 void Painter::Trackbars() {
   const int w = 11, h = 20;
   // State order: normal, hot, pressed, disabled, focused.
-  const FaceColours faces[5] = {Normal(), Hot(), Pressed(), Disabled(), {p_.face_top, p_.face_bottom, p_.focus_border, {}}};
+  const FaceColours faces[5] = {
+      Normal(), Hot(), Pressed(), Disabled(), {p_.face_top, p_.face_bottom, p_.focus_border, {}}};
   auto thumb = [&](int state, bool pointed) {
     Raster cell(w, h, kKey);
     const FaceColours& c = faces[state];
@@ -616,8 +635,8 @@ void Painter::Trackbars() {
   // Channels: 249, 250 vertical; 251, 252 horizontal (enabled, disabled).
   for (int s = 0; s < 2; ++s) {
     Raster channel(12, 4, kKey);
-    FillRoundRect(channel, 0, 0, 12, 4, 2, Solid(s == 0 ? Mix(t_.border, t_.window, 0.2) : p_.disabled_border),
-                  t_.window);
+    FillRoundRect(channel, 0, 0, 12, 4, 2,
+                  Solid(s == 0 ? Mix(t_.border, t_.window, 0.2) : p_.disabled_border), t_.window);
     Set(251 + s, channel, 2, 1, 2, 1);
     Set(249 + s, channel.RotatedClockwise(), 1, 2, 1, 2);
   }
@@ -637,8 +656,8 @@ void Painter::Calendar() {
       Raster face(16, 16, kKey);
       if (fills[s] != kKey) FillRoundRect(face, 0, 0, 16, 16, 3, Solid(fills[s]), title);
       Raster glyph(5, 9, kKey);
-      DrawChevron(glyph, 0, 0, 5, 9, direction, 1.5, s == 3 ? Mix(t_.muted_text, title_off, 0.2) : t_.accent_text,
-                  under[s]);
+      DrawChevron(glyph, 0, 0, 5, 9, direction, 1.5,
+                  s == 3 ? Mix(t_.muted_text, title_off, 0.2) : t_.accent_text, under[s]);
       SetWithGlyph(253 + 4 * d + s, face, 4, glyph);
     }
   }
@@ -679,20 +698,20 @@ void Painter::Tables(tbx::SkinSource& skin) const {
   const int s = t_.scroll_size;
   skin.metrics.assign(kMetricCapacity, 0);
   auto& m = skin.metrics;
-  m[1] = 0;                       // help button at the maximize place without boxes
-  m[4] = 1;                       // group frames from parts 101/102
-  m[5] = m[6] = 6;                // rounding of the plain group line
-  m[7] = t_.menu_item_height;     // menu item
-  m[8] = 7;                       // menu separator
-  m[9] = 6;                       // submenu arrow from the item's right edge
-  m[10] = 8;                      // check mark x
-  m[11] = 28;                     // menu text x
-  m[13] = t_.menu_item_height;    // menu bar row
+  m[1] = 0;                     // help button at the maximize place without boxes
+  m[4] = 1;                     // group frames from parts 101/102
+  m[5] = m[6] = 6;              // rounding of the plain group line
+  m[7] = t_.menu_item_height;   // menu item
+  m[8] = 7;                     // menu separator
+  m[9] = 6;                     // submenu arrow from the item's right edge
+  m[10] = 8;                    // check mark x
+  m[11] = 28;                   // menu text x
+  m[13] = t_.menu_item_height;  // menu bar row
   m[14] = m[15] = m[17] = m[18] = s;
-  m[16] = m[19] = s + 4;          // shortest thumbs
-  m[20] = 0;                      // combo buttons keep their own size
-  m[21] = 0;                      // date picker button inside the frame
-  m[22] = m[23] = 0;              // square client edges
+  m[16] = m[19] = s + 4;  // shortest thumbs
+  m[20] = 0;              // combo buttons keep their own size
+  m[21] = 0;              // date picker button inside the frame
+  m[22] = m[23] = 0;      // square client edges
 
   const int ch = t_.caption_height, bw = t_.border_width;
   const int button_w = 28, button_h = ch - 8;

@@ -101,8 +101,8 @@ bool ParseTheme(std::string_view text, Theme& theme, std::string& error) {
       if (name != entry.name) continue;
       const auto size = ParseInt(value);
       if (!size || *size < entry.min || *size > entry.max) {
-        error = where + std::string(name) + " must be a whole number from " + std::to_string(entry.min) + " to " +
-                std::to_string(entry.max);
+        error = where + std::string(name) + " must be a whole number from " + std::to_string(entry.min) +
+                " to " + std::to_string(entry.max);
         return false;
       }
       theme.*entry.member = *size;

@@ -54,16 +54,33 @@ const std::vector<RendererNeeds>& Needs() {
        {36, 37, 39, 40, 41, 42},
        {7, 8, 10, 11, 13},
        {}},
-      {"tabs", {71, 73, 75, 166, 168, 170, 171, 173, 175, 176, 178, 180, 181, 183, 185, 186}, {48, 61, 62}, {}, {}},
+      {"tabs",
+       {71, 73, 75, 166, 168, 170, 171, 173, 175, 176, 178, 180, 181, 183, 185, 186},
+       {48, 61, 62},
+       {},
+       {}},
       {"progress bars, trackbars, up-down controls, headers",
-       Join({Range(150, 152), Range(154, 157), Range(160, 163), Range(194, 209),
+       Join({Range(150, 152),
+             Range(154, 157),
+             Range(160, 163),
+             Range(194, 209),
              {219, 220, 222, 223, 224, 225, 227, 228, 229, 230, 232, 233, 234, 235, 237, 238},
-             Range(239, 245), {247, 248}, Range(249, 252)}),
+             Range(239, 245),
+             {247, 248},
+             Range(249, 252)}),
        {32, 33, 34},
        {},
        {}},
-      {"status bars and toolbars", {106, 107, 108, 109, 111, 112, 113, 149, 266}, {46, 53, 54, 55, 56}, {}, {}},
-      {"date picker and month calendar", Join({Range(253, 261), {264, 265}}), {44, 45, 15, 16, 19, 20, 21, 22}, {}, {}},
+      {"status bars and toolbars",
+       {106, 107, 108, 109, 111, 112, 113, 149, 266},
+       {46, 53, 54, 55, 56},
+       {},
+       {}},
+      {"date picker and month calendar",
+       Join({Range(253, 261), {264, 265}}),
+       {44, 45, 15, 16, 19, 20, 21, 22},
+       {},
+       {}},
       {"data-bound controls", {214, 217, 218}, Range(15, 22), {}, {}},
   };
   return needs;
@@ -104,7 +121,8 @@ TEST_P(BuiltSkinTest, EveryEntryARendererReadsIsFilledAndLiesInTheBitmap) {
       const SkinPart& p = Part(i);
       EXPECT_GT(p.width, 0) << "part " << i;
       EXPECT_GT(p.height, 0) << "part " << i;
-      EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.width <= bitmap_.width() && p.y + p.height <= bitmap_.height())
+      EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.width <= bitmap_.width() &&
+                  p.y + p.height <= bitmap_.height())
           << "part " << i << " leaves the bitmap";
       EXPECT_LE(p.left_margin + p.right_margin, p.width) << "part " << i;
       EXPECT_LE(p.top_margin + p.bottom_margin, p.height) << "part " << i;
@@ -134,7 +152,8 @@ TEST_P(BuiltSkinTest, EveryEntryARendererReadsIsFilledAndLiesInTheBitmap) {
   ASSERT_GE(skin_.rectangles.size(), 1u);
   EXPECT_GT(skin_.rectangles[0][2], 0);
   EXPECT_GT(skin_.rectangles[0][3], 0);
-  for (std::size_t i = 1; i < skin_.rectangles.size(); ++i) EXPECT_EQ(skin_.rectangles[i][2], 0) << "rectangle " << i;
+  for (std::size_t i = 1; i < skin_.rectangles.size(); ++i)
+    EXPECT_EQ(skin_.rectangles[i][2], 0) << "rectangle " << i;
 }
 
 TEST_P(BuiltSkinTest, GlyphsOfOneKindShareTheSizeTheRendererTakesFromTheFirst) {

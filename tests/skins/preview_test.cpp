@@ -24,7 +24,8 @@ using tbx::Raster;
 using tbx::Rgb;
 
 std::uint32_t Big32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 | std::uint32_t{b[at + 2]} << 8 | b[at + 3];
+  return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 | std::uint32_t{b[at + 2]} << 8 |
+         b[at + 3];
 }
 
 // Reads back a PNG made of stored deflate blocks, checking every CRC and
@@ -37,7 +38,8 @@ std::vector<std::uint8_t> ReadStoredPng(const std::vector<std::uint8_t>& png, in
   std::string last;
   while (at + 12 <= png.size()) {
     const std::uint32_t length = Big32(png, at);
-    const std::string type(png.begin() + static_cast<std::ptrdiff_t>(at + 4), png.begin() + static_cast<std::ptrdiff_t>(at + 8));
+    const std::string type(png.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                           png.begin() + static_cast<std::ptrdiff_t>(at + 8));
     const auto body = std::span(png).subspan(at + 8, length);
     EXPECT_EQ(Big32(png, at + 8 + length), tbx::Crc32(std::span(png).subspan(at + 4, length + 4))) << type;
     if (type == "IHDR") {
@@ -73,7 +75,8 @@ TEST(PngWriter, ChecksumsMatchTheirPublishedValues) {
   const std::span bytes(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size());
   EXPECT_EQ(tbx::Crc32(bytes), 0xCBF43926u);
   const std::string wiki = "Wikipedia";
-  EXPECT_EQ(tbx::Adler32(std::span(reinterpret_cast<const std::uint8_t*>(wiki.data()), wiki.size())), 0x11E60398u);
+  EXPECT_EQ(tbx::Adler32(std::span(reinterpret_cast<const std::uint8_t*>(wiki.data()), wiki.size())),
+            0x11E60398u);
 }
 
 TEST(PngWriter, PixelsSurviveARoundTripAcrossSeveralStoredBlocks) {
@@ -118,7 +121,7 @@ TEST(DrawPart, CornersStayFixedEdgesStretchAndKeysLeaveHoles) {
   const Colour back = Rgb(9, 9, 9);
   Raster target(20, 10, back);
   tbx::DrawPart(target, s.bitmap, s.part, 2, 1, 16, 9);  // 14 x 8
-  EXPECT_EQ(target.At(2, 1), back);                       // keyed corner pixel
+  EXPECT_EQ(target.At(2, 1), back);                      // keyed corner pixel
   EXPECT_EQ(target.At(3, 1), s.bitmap.At(1, 0));         // corner copied as is
   EXPECT_EQ(target.At(15, 8), s.bitmap.At(5, 5));
   EXPECT_EQ(target.At(14, 7), s.bitmap.At(4, 4));
@@ -137,10 +140,10 @@ TEST(DrawPart, AnOpaquePartDrawsItsKeyColourAndCornersOverlapInDrawingOrder) {
   s.part.glyph_width = 0;
   Raster target(8, 8, 0);
   tbx::DrawPart(target, s.bitmap, s.part, 0, 0, 3, 3);  // smaller than the margins: corners only
-  EXPECT_EQ(target.At(0, 0), Rgb(255, 0, 255));          // top-left, key colour drawn
-  EXPECT_EQ(target.At(2, 0), s.bitmap.At(5, 0));         // top-right
-  EXPECT_EQ(target.At(0, 2), s.bitmap.At(0, 5));         // bottom-left
-  EXPECT_EQ(target.At(1, 1), s.bitmap.At(4, 4));         // bottom-right comes last
+  EXPECT_EQ(target.At(0, 0), Rgb(255, 0, 255));         // top-left, key colour drawn
+  EXPECT_EQ(target.At(2, 0), s.bitmap.At(5, 0));        // top-right
+  EXPECT_EQ(target.At(0, 2), s.bitmap.At(0, 5));        // bottom-left
+  EXPECT_EQ(target.At(1, 1), s.bitmap.At(4, 4));        // bottom-right comes last
   EXPECT_EQ(target.At(3, 3), 0u);
 }
 

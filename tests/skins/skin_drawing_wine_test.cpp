@@ -92,7 +92,8 @@ TEST(BuiltSkinPlaces, TheEditorCarriesTheCompactSkinAsTbxCompactInSimplifiedChin
   ASSERT_FALSE(compact.empty());
   HMODULE editor = LoadLibraryExW((bin / "vdkedit.exe").wstring().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(editor, nullptr);
-  HRSRC found = FindResourceExW(editor, L"TBX", L"COMPACT", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
+  HRSRC found =
+      FindResourceExW(editor, L"TBX", L"COMPACT", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED));
   ASSERT_NE(found, nullptr);
   ASSERT_EQ(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), 2052);
   const DWORD size = SizeofResource(editor, found);

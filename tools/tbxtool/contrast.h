@@ -17,9 +17,9 @@ double RelativeLuminance(Colour c);
 double ContrastRatio(Colour a, Colour b);
 
 struct ContrastResult {
-  int colour;      // skin colour index
-  int part;        // skin part index, -1 for the background rectangle
-  double ratio;    // met by at least 90 % of the backdrop's pixels
+  int colour;    // skin colour index
+  int part;      // skin part index, -1 for the background rectangle
+  double ratio;  // met by at least 90 % of the backdrop's pixels
   bool ok;
 };
 

@@ -50,7 +50,8 @@ std::uint32_t Adler32(std::span<const std::uint8_t> bytes) {
 std::vector<std::uint8_t> EncodePng(const Raster& raster) {
   // Filter type 0 (none) before every row, then the RGB bytes.
   std::vector<std::uint8_t> scanlines;
-  scanlines.reserve(static_cast<std::size_t>(raster.height()) * (1 + 3 * static_cast<std::size_t>(raster.width())));
+  scanlines.reserve(static_cast<std::size_t>(raster.height()) *
+                    (1 + 3 * static_cast<std::size_t>(raster.width())));
   for (int y = 0; y < raster.height(); ++y) {
     scanlines.push_back(0);
     for (int x = 0; x < raster.width(); ++x) {

@@ -49,7 +49,8 @@ constexpr int kGap = 10;
 // A checkerboard behind parts, so that keyed pixels show as holes.
 void Checker(Raster& r, int x, int y, int w, int h) {
   for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) r.Set(x + i, y + j, ((i / 4 + j / 4) % 2) ? Rgb(0xC4, 0xC8, 0xCE) : Rgb(0xE6, 0xE8, 0xEB));
+    for (int i = 0; i < w; ++i)
+      r.Set(x + i, y + j, ((i / 4 + j / 4) % 2) ? Rgb(0xC4, 0xC8, 0xCE) : Rgb(0xE6, 0xE8, 0xEB));
   }
 }
 
@@ -105,7 +106,8 @@ class Flow {
 
 }  // namespace
 
-void DrawPart(Raster& target, const Raster& skin, const SkinPart& part, int left, int top, int right, int bottom) {
+void DrawPart(Raster& target, const Raster& skin, const SkinPart& part, int left, int top, int right,
+              int bottom) {
   if (right <= left || bottom <= top) return;
   const auto key = static_cast<Colour>(part.transparent);
   for (const SkinPiece& piece : NinePieces(part, left, top, right, bottom)) {
@@ -123,18 +125,20 @@ Size StretchedSize(const SkinPart& part) {
   return {w, h};
 }
 
-Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap, const std::vector<ContrastResult>& contrast) {
+Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap,
+                        const std::vector<ContrastResult>& contrast) {
   // Composed on a tall page, then cut to what was used.
   Raster page(kSheetWidth, 8000, kPage);
   int y = kGap;
-  DrawLabel(page, kGap, y, "Skin contact sheet: " + std::to_string(bitmap.width()) + " x " +
-                               std::to_string(bitmap.height()) + " bitmap",
+  DrawLabel(page, kGap, y,
+            "Skin contact sheet: " + std::to_string(bitmap.width()) + " x " +
+                std::to_string(bitmap.height()) + " bitmap",
             kInk, 2);
   y += 2 * kLineHeight + kGap;
 
   // Parts: label, own size, stretched.
-  DrawLabel(page, kGap, y, "PARTS (own size, then stretched by the nine-grid rule; checkerboard = transparent key)",
-            kInk);
+  DrawLabel(page, kGap, y,
+            "PARTS (own size, then stretched by the nine-grid rule; checkerboard = transparent key)", kInk);
   y += kLineHeight + 4;
   Flow flow(kGap, y, kSheetWidth - kGap);
   for (std::size_t i = 0; i < skin.parts.size(); ++i) {
@@ -197,12 +201,14 @@ Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap, const std:
     if (r[2] == 0 && r[3] == 0 && i != 0) continue;
     DrawLabel(page, kGap + 2 * column, yr,
               std::to_string(i) + " = (" + std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " +
-                  std::to_string(r[2]) + ", " + std::to_string(r[3]) + ")  " + RectangleUse(static_cast<int>(i)),
+                  std::to_string(r[2]) + ", " + std::to_string(r[3]) + ")  " +
+                  RectangleUse(static_cast<int>(i)),
               kInk);
     yr += kLineHeight;
     if (i == 0 && r[2] > 0 && r[3] > 0) {  // the background pattern, tiled
       for (int j = 0; j < 24; ++j) {
-        for (int k = 0; k < 96; ++k) page.Set(kGap + 2 * column + k, yr + j, bitmap.At(r[0] + k % r[2], r[1] + j % r[3]));
+        for (int k = 0; k < 96; ++k)
+          page.Set(kGap + 2 * column + k, yr + j, bitmap.At(r[0] + k % r[2], r[1] + j % r[3]));
       }
       Frame(page, kGap + 2 * column, yr, 96, 24, kFaint);
       yr += 24 + 4;
@@ -216,15 +222,16 @@ Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap, const std:
   int failures = 0;
   for (const ContrastResult& r : contrast) failures += r.ok ? 0 : 1;
   DrawLabel(page, kGap, y,
-            "TEXT CONTRAST (at least " + Ratio(kMinimumTextContrast) + "): " + std::to_string(contrast.size()) +
-                " pairs, " + std::to_string(failures) + " below",
+            "TEXT CONTRAST (at least " + Ratio(kMinimumTextContrast) +
+                "): " + std::to_string(contrast.size()) + " pairs, " + std::to_string(failures) + " below",
             failures ? kBad : kInk);
   y += kLineHeight + 4;
   Flow lines(kGap, y, kSheetWidth - kGap);
   for (const ContrastResult& r : contrast) {
-    const auto colour = static_cast<std::size_t>(r.colour) < skin.colours.size()
-                            ? static_cast<std::uint32_t>(skin.colours[static_cast<std::size_t>(r.colour)]) & 0xFFFFFF
-                            : 0u;
+    const auto colour =
+        static_cast<std::size_t>(r.colour) < skin.colours.size()
+            ? static_cast<std::uint32_t>(skin.colours[static_cast<std::size_t>(r.colour)]) & 0xFFFFFF
+            : 0u;
     const auto [x0, y0] = lines.Place(440, kLineHeight);
     page.Fill(x0, y0, 8, 8, colour);
     DrawLabel(page, x0 + 12, y0,
@@ -236,13 +243,15 @@ Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap, const std:
   return page.Crop(0, 0, kSheetWidth, std::min(y, page.height()));
 }
 
-void WriteContrastReport(const std::vector<ContrastResult>& contrast, const SkinSource& skin, std::ostream& out) {
+void WriteContrastReport(const std::vector<ContrastResult>& contrast, const SkinSource& skin,
+                         std::ostream& out) {
   int failures = 0;
   for (const ContrastResult& r : contrast) {
     const auto colour = static_cast<std::size_t>(r.colour) < skin.colours.size()
                             ? static_cast<std::uint32_t>(skin.colours[static_cast<std::size_t>(r.colour)])
                             : 0u;
-    out << "  colour " << r.colour << " (" << Hex6(colour) << ", " << ColourUse(r.colour) << ") on " << Where(r.part);
+    out << "  colour " << r.colour << " (" << Hex6(colour) << ", " << ColourUse(r.colour) << ") on "
+        << Where(r.part);
     if (r.part >= 0) out << " (" << PartUse(r.part) << ")";
     out << ": " << Ratio(r.ratio) << (r.ok ? "" : "  TOO LOW") << "\n";
     failures += r.ok ? 0 : 1;

@@ -15,7 +15,8 @@ namespace tebix::tbx {
 // DrawSkinPart does: nine pieces (corners unscaled, edges and centre
 // stretched, nearest pixel), the part's key colour left out, then the
 // glyph centred (moved by its shift) or stretched, its own key left out.
-void DrawPart(Raster& target, const Raster& skin, const SkinPart& part, int left, int top, int right, int bottom);
+void DrawPart(Raster& target, const Raster& skin, const SkinPart& part, int left, int top, int right,
+              int bottom);
 
 // The size a part is shown stretched to on the sheet.
 struct Size {
@@ -24,9 +25,11 @@ struct Size {
 };
 Size StretchedSize(const SkinPart& part);
 
-Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap, const std::vector<ContrastResult>& contrast);
+Raster MakeContactSheet(const SkinSource& skin, const Raster& bitmap,
+                        const std::vector<ContrastResult>& contrast);
 
 // The contrast report as text lines, failures marked.
-void WriteContrastReport(const std::vector<ContrastResult>& contrast, const SkinSource& skin, std::ostream& out);
+void WriteContrastReport(const std::vector<ContrastResult>& contrast, const SkinSource& skin,
+                         std::ostream& out);
 
 }  // namespace tebix::tbx

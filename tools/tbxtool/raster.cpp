@@ -74,7 +74,8 @@ std::vector<std::uint8_t> RasterToDib(const Raster& raster) {
   const auto h = static_cast<std::uint32_t>(raster.height());
   std::vector<std::uint8_t> dib(kBitmapInfoHeaderBytes + std::size_t{w} * h * 4, 0);
   auto put = [&](std::size_t offset, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) dib[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < bytes; ++i)
+      dib[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
   };
   put(0, kBitmapInfoHeaderBytes, 4);
   put(4, w, 4);
@@ -120,7 +121,8 @@ bool DibToRaster(std::span<const std::uint8_t> dib, Raster& raster, std::string&
   }
   std::uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
   if (layout.compression == kBiBitfields) {
-    for (int i = 0; i < 3; ++i) masks[i] = static_cast<std::uint32_t>(ReadInt32(dib, kBitmapInfoHeaderBytes + 4 * i));
+    for (int i = 0; i < 3; ++i)
+      masks[i] = static_cast<std::uint32_t>(ReadInt32(dib, kBitmapInfoHeaderBytes + 4 * i));
   }
   const bool bottom_up = layout.height > 0;
   const int rows = bottom_up ? layout.height : -layout.height;
@@ -134,8 +136,9 @@ bool DibToRaster(std::span<const std::uint8_t> dib, Raster& raster, std::string&
         raster.Set(x, y, Rgb(dib[p + 2], dib[p + 1], dib[p]));
       } else {
         const auto pixel = static_cast<std::uint32_t>(ReadInt32(dib, line + static_cast<std::size_t>(x) * 4));
-        raster.Set(x, y, Rgb(MaskedChannel(pixel, masks[0]), MaskedChannel(pixel, masks[1]),
-                             MaskedChannel(pixel, masks[2])));
+        raster.Set(x, y,
+                   Rgb(MaskedChannel(pixel, masks[0]), MaskedChannel(pixel, masks[1]),
+                       MaskedChannel(pixel, masks[2])));
       }
     }
   }

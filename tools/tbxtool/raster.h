@@ -14,11 +14,18 @@ namespace tebix::tbx {
 using Colour = std::uint32_t;  // 0x00BBGGRR
 
 constexpr Colour Rgb(int r, int g, int b) {
-  return static_cast<Colour>(r & 0xFF) | static_cast<Colour>(g & 0xFF) << 8 | static_cast<Colour>(b & 0xFF) << 16;
+  return static_cast<Colour>(r & 0xFF) | static_cast<Colour>(g & 0xFF) << 8 |
+         static_cast<Colour>(b & 0xFF) << 16;
 }
-constexpr int Red(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int Green(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int Blue(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int Red(Colour c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int Green(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int Blue(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // a + (b - a) * t per channel, rounded; t in 0..1.
 Colour Mix(Colour a, Colour b, double t);

@@ -113,8 +113,9 @@ const Labels& Colours() {
     Run(l, 0, "check box text", {"normal", "", "", "", "disabled"});
     Run(l, 5, "push button text", {"normal", "", "", "", "disabled"});
     Run(l, 10, "radio text", {"normal", "", "", "", "disabled"});
-    Run(l, 15, "field edge", {"line", "fill", "line state 1", "fill state 1", "line focused", "fill focused",
-                              "line disabled", "fill disabled"});
+    Run(l, 15, "field edge",
+        {"line", "fill", "line state 1", "fill state 1", "line focused", "fill focused", "line disabled",
+         "fill disabled"});
     Run(l, 24, "caption text", {"active", "inactive"});
     Run(l, 26, "tool caption text", {"active", "inactive"});
     Run(l, 28, "group caption", {"enabled", "disabled"});
@@ -134,22 +135,42 @@ const Labels& Colours() {
 
 const Labels& Metrics() {
   static const Labels labels = {
-      {1, "help button keeps its place"}, {4, "group frame from parts"}, {5, "group line rounding x"},
-      {6, "group line rounding y"},       {7, "menu item height"},       {8, "menu separator height"},
-      {9, "submenu arrow from right"},    {10, "menu check x"},          {11, "menu text x"},
-      {13, "menu bar row height"},        {14, "horizontal bar height"}, {15, "horizontal arrow width"},
-      {16, "horizontal thumb minimum"},   {17, "vertical bar width"},    {18, "vertical arrow height"},
-      {19, "vertical thumb minimum"},     {20, "combo button full height"}, {21, "date button full height"},
-      {22, "field edge rounding x"},      {23, "field edge rounding y"},
+      {1, "help button keeps its place"},
+      {4, "group frame from parts"},
+      {5, "group line rounding x"},
+      {6, "group line rounding y"},
+      {7, "menu item height"},
+      {8, "menu separator height"},
+      {9, "submenu arrow from right"},
+      {10, "menu check x"},
+      {11, "menu text x"},
+      {13, "menu bar row height"},
+      {14, "horizontal bar height"},
+      {15, "horizontal arrow width"},
+      {16, "horizontal thumb minimum"},
+      {17, "vertical bar width"},
+      {18, "vertical arrow height"},
+      {19, "vertical thumb minimum"},
+      {20, "combo button full height"},
+      {21, "date button full height"},
+      {22, "field edge rounding x"},
+      {23, "field edge rounding y"},
   };
   return labels;
 }
 
 const Labels& OffsetPairs() {
   static const Labels labels = {
-      {0, "close button"}, {1, "maximize button"}, {2, "minimize button"}, {3, "help button"},
-      {4, "icon place"},   {5, "icon size"},       {6, "caption text gap"}, {8, "tool close button"},
-      {9, "tool caption text gap"}, {14, "pressed caption shift"},
+      {0, "close button"},
+      {1, "maximize button"},
+      {2, "minimize button"},
+      {3, "help button"},
+      {4, "icon place"},
+      {5, "icon size"},
+      {6, "caption text gap"},
+      {8, "tool close button"},
+      {9, "tool caption text gap"},
+      {14, "pressed caption shift"},
   };
   return labels;
 }
@@ -161,22 +182,30 @@ std::string Find(const Labels& labels, int index) {
 
 }  // namespace
 
-std::string PartUse(int index) { return Find(Parts(), index); }
-std::string ColourUse(int index) { return Find(Colours(), index); }
-std::string MetricUse(int index) { return Find(Metrics(), index); }
-std::string OffsetPairUse(int index) { return Find(OffsetPairs(), index); }
+std::string PartUse(int index) {
+  return Find(Parts(), index);
+}
+std::string ColourUse(int index) {
+  return Find(Colours(), index);
+}
+std::string MetricUse(int index) {
+  return Find(Metrics(), index);
+}
+std::string OffsetPairUse(int index) {
+  return Find(OffsetPairs(), index);
+}
 std::string RectangleUse(int index) {
   return index == 0 ? "background" : index <= 28 ? "menu glyph (empty: built-in glyph)" : "";
 }
 
 const std::vector<TextOnPart>& TextPairs() {
   static const std::vector<TextOnPart> pairs = {
-      {0, -1},   {4, -1},   {5, 71},   {5, 72},   {5, 73},   {5, 74},   {9, 75},   {10, -1},  {14, -1},
-      {24, 0},   {25, 1},   {26, 28},  {27, 29},  {28, 103}, {29, 104}, {32, 150}, {33, 151}, {34, 152},
-      {36, 65},  {37, 68},  {39, 65},  {40, 48},  {41, 50},  {42, 51},  {46, 112}, {48, 166}, {48, 168},
-      {48, 170}, {48, 171}, {48, 173}, {48, 175}, {48, 176}, {48, 178}, {48, 180}, {48, 181}, {48, 183},
-      {48, 185}, {48, 186}, {53, 106}, {53, -1},  {54, 107}, {55, 108}, {56, 109}, {56, -1},  {61, -1},
-      {62, -1},
+      {0, -1},   {4, -1},   {5, 71},   {5, 72},   {5, 73},   {5, 74},   {9, 75},   {10, -1},
+      {14, -1},  {24, 0},   {25, 1},   {26, 28},  {27, 29},  {28, 103}, {29, 104}, {32, 150},
+      {33, 151}, {34, 152}, {36, 65},  {37, 68},  {39, 65},  {40, 48},  {41, 50},  {42, 51},
+      {46, 112}, {48, 166}, {48, 168}, {48, 170}, {48, 171}, {48, 173}, {48, 175}, {48, 176},
+      {48, 178}, {48, 180}, {48, 181}, {48, 183}, {48, 185}, {48, 186}, {53, 106}, {53, -1},
+      {54, 107}, {55, 108}, {56, 109}, {56, -1},  {61, -1},  {62, -1},
   };
   return pairs;
 }
