@@ -12,10 +12,14 @@ namespace vdk::gui {
 
 namespace {
 
+// How long another process's window may take to answer: first use of a
+// fresh Wine prefix on a busy machine can keep a window busy for seconds.
+constexpr UINT kAnswerTimeoutMs = 20000;
+
 // Messages to another process's window: never wait forever on a hung one.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result))
     throw std::runtime_error("a window did not answer message " + std::to_string(message));
   return static_cast<LRESULT>(result);
 }
@@ -90,12 +94,23 @@ std::filesystem::path BuildFolder() {
 Program::Program(const std::filesystem::path& workFolder, std::filesystem::path exe) {
   if (exe.empty()) exe = BuildFolder() / L"vdkedit.exe";
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  // The program's standard handles go to NUL: a program (or a helper process
+  // it starts) that outlives its test must not hold the test runner's output
+  // pipe open.
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                           OPEN_EXISTING, 0, nullptr);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  if (nul != INVALID_HANDLE_VALUE) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+  }
   const std::wstring folder = workFolder.empty() ? exe.parent_path().wstring() : workFolder.wstring();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &startup, &process_))
-    throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
+  const BOOL started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE,
+                                      0, nullptr, folder.c_str(), &startup, &process_);
+  if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+  if (!started) throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
   // A cold start on a busy machine can take many seconds under Wine.
   mainWindow_ = waitForWindow(kMainCaption, kStartTimeoutMs);
   if (!mainWindow_) {
