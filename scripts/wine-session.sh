@@ -27,6 +27,9 @@ _vdk_free_display() {
 
 wine_session_stop() {
   if [ -n "$_vdk_wineserver_pid" ]; then
+    # End the Wine processes of this session's prefix (a program a test left
+    # behind, the desktop and service processes), then the server itself.
+    timeout 10 wineserver -k 2>/dev/null || true
     kill "$_vdk_wineserver_pid" 2>/dev/null || true
     wait "$_vdk_wineserver_pid" 2>/dev/null || true
     _vdk_wineserver_pid=""
