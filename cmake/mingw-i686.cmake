@@ -9,5 +9,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests run through Wine; scripts/wine-env.sh sets the prefix and display.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests run under Wine (scripts/wine-session.sh sets the prefix and display)
+# through a wrapper that keeps programs they leave
+# behind away from ctest's pipes.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

@@ -26,7 +26,7 @@ using Bytes = std::vector<unsigned char>;
 void PostComboChoice(HWND dialog, int id, int index) {
   HWND combo = Control(dialog, id);
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kDefaultTimeoutMs,
+  SendMessageTimeoutW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_NORMAL, kDefaultTimeoutMs,
                       &ignored);
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }

@@ -19,7 +19,7 @@ constexpr UINT kAnswerTimeoutMs = 20000;
 // Messages to another process's window: never wait forever on a hung one.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result))
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kAnswerTimeoutMs, &result))
     throw std::runtime_error("a window did not answer message " + std::to_string(message));
   return static_cast<LRESULT>(result);
 }
