@@ -20,7 +20,7 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kBlack = Rgb(0, 0, 0);
 
 // One part before the sheet is packed: cell numbers instead of places.
-struct PartSpec {
+struct PartPlan {
   int cell = -1;
   int glyph = -1;
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -180,18 +180,18 @@ class Painter {
 
  private:
   // Registers a cell as part `index` with the given nine-grid margins.
-  PartSpec& Set(int index, const Raster& cell, int l, int t, int r, int b) {
-    PartSpec& spec = parts_[static_cast<std::size_t>(index)];
-    spec = {};
-    spec.cell = sheet_.Add(cell);
-    spec.left = l, spec.top = t, spec.right = r, spec.bottom = b;
-    spec.keyed = UsesKey(cell);
-    return spec;
+  PartPlan& Set(int index, const Raster& cell, int l, int t, int r, int b) {
+    PartPlan& plan = parts_[static_cast<std::size_t>(index)];
+    plan = {};
+    plan.cell = sheet_.Add(cell);
+    plan.left = l, plan.top = t, plan.right = r, plan.bottom = b;
+    plan.keyed = UsesKey(cell);
+    return plan;
   }
-  PartSpec& SetWithGlyph(int index, const Raster& cell, int margin, const Raster& glyph) {
-    PartSpec& spec = Set(index, cell, margin, margin, margin, margin);
-    spec.glyph = sheet_.Add(glyph);
-    return spec;
+  PartPlan& SetWithGlyph(int index, const Raster& cell, int margin, const Raster& glyph) {
+    PartPlan& plan = Set(index, cell, margin, margin, margin, margin);
+    plan.glyph = sheet_.Add(glyph);
+    return plan;
   }
 
   FaceColours Normal() const { return {p_.face_top, p_.face_bottom, p_.face_border, {}}; }
@@ -222,7 +222,7 @@ class Painter {
   const Theme& t_;
   const Palette p_;
   CellSheet sheet_;
-  std::array<PartSpec, kPartCapacity> parts_{};
+  std::array<PartPlan, kPartCapacity> parts_{};
   int background_cell_ = -1;
 };
 
@@ -585,9 +585,9 @@ void Painter::DropButtons() {
     DrawChevron(glyphs[s], 0, 0, 8, 5, Chevron::kDown, 1.5, marks[s], fills[s]);
   }
   auto set = [&](int index, int state) {
-    PartSpec& spec = SetWithGlyph(index, faces[state], 3, glyphs[state]);
-    spec.top = spec.bottom = 3;
-    spec.left = 1;
+    PartPlan& plan = SetWithGlyph(index, faces[state], 3, glyphs[state]);
+    plan.top = plan.bottom = 3;
+    plan.left = 1;
   };
   set(214, 0);  // combo box and data combo: normal, pressed, disabled
   set(217, 1);
@@ -759,21 +759,21 @@ tbx::SkinSource Painter::Paint() {
   skin.rectangles[0] = {bg.x, bg.y, bg.width, bg.height};
   skin.parts.assign(kPartCapacity, SkinPart{});
   for (std::size_t i = 0; i < kPartCapacity; ++i) {
-    const PartSpec& spec = parts_[i];
-    if (spec.cell < 0) continue;
+    const PartPlan& plan = parts_[i];
+    if (plan.cell < 0) continue;
     SkinPart& part = skin.parts[i];
-    const CellSheet::Place cell = sheet_.At(spec.cell);
+    const CellSheet::Place cell = sheet_.At(plan.cell);
     part.x = cell.x, part.y = cell.y, part.width = cell.width, part.height = cell.height;
-    part.transparent = spec.keyed ? static_cast<std::int32_t>(kKey) : 0;
-    part.left_margin = spec.left, part.top_margin = spec.top;
-    part.right_margin = spec.right, part.bottom_margin = spec.bottom;
+    part.transparent = plan.keyed ? static_cast<std::int32_t>(kKey) : 0;
+    part.left_margin = plan.left, part.top_margin = plan.top;
+    part.right_margin = plan.right, part.bottom_margin = plan.bottom;
     part.glyph_transparent = static_cast<std::int32_t>(kKey);
-    if (spec.glyph >= 0) {
-      const CellSheet::Place glyph = sheet_.At(spec.glyph);
+    if (plan.glyph >= 0) {
+      const CellSheet::Place glyph = sheet_.At(plan.glyph);
       part.glyph_x = glyph.x, part.glyph_y = glyph.y;
       part.glyph_width = glyph.width, part.glyph_height = glyph.height;
     }
-    part.glyph_shift_x = spec.shift_x, part.glyph_shift_y = spec.shift_y;
+    part.glyph_shift_x = plan.shift_x, part.glyph_shift_y = plan.shift_y;
   }
   skin.bitmap = tbx::RasterToDib(sheet_.Render(kKey));
   return skin;
