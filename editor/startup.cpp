@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 
-  vdk::AttachBuiltInSkin();
+  if (!vdk::AttachBuiltInSkin()) return 1;
 
   if (!vdk::ShowMainWindow()) return 1;
   return vdk::ui::RunMessageLoop();

@@ -1,8 +1,10 @@
-// Entry point of Tebix_VB6.dll. Loading the library remembers its module
-// handle (the default skin is looked for beside it); the engine's start and
-// stop hang off process attach and detach.
+// Entry point of Tebix_VB6.dll. Loading the library starts the engine for
+// the loading thread; unloading it with FreeLibrary stops it. When the
+// process is ending, nothing is undone: other threads are gone, the
+// windows go with the process, and the library stays mapped until the end.
 #include <windows.h>
 
+#include "skin/core/engine.h"
 #include "skin/library_main.h"
 
 namespace tebix {
@@ -14,7 +16,16 @@ HMODULE LibraryModule() { return g_module; }
 
 }  // namespace tebix
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) tebix::g_module = instance;
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      tebix::g_module = instance;
+      DisableThreadLibraryCalls(instance);
+      tebix::StartEngine(instance);
+      break;
+    case DLL_PROCESS_DETACH:
+      if (reserved == nullptr) tebix::StopEngine();  // FreeLibrary, not process exit
+      break;
+  }
   return TRUE;
 }

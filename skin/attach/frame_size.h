@@ -1,8 +1,9 @@
 // What the MoveWindow replacement needs from a skinned top-level window's frame.
 //
-// Frame renderers hang their frame object on the window under "Tebix_WndSz" and
-// register one query that reads the sizes below from such an object. MoveWindow
-// on that window then takes the caller's outer size as meant for the system's
+// Frame renderers hang their frame object on the window (SetFrameObject: the
+// engine's window table, published as "Tebix_WndSz") and register one query
+// that reads the sizes below from such an object. MoveWindow on that window
+// then takes the caller's outer size as meant for the system's
 // standard frame and converts it to the skin frame's, so that the client area
 // comes out as large as the caller intended.
 #pragma once
@@ -33,7 +34,7 @@ struct FrameSize {
   int limit_height = 0;
 };
 
-// Fills `out` for `window`, whose "Tebix_WndSz" property is `frame`. Returns false when
+// Fills `out` for `window`, whose frame object is `frame`. Returns false when
 // the frame has no frame style record (MoveWindow then passes through unchanged).
 using FrameSizeQuery = bool (*)(HWND window, void* frame, FrameSize* out);
 void SetFrameSizeQuery(FrameSizeQuery query);

@@ -4,6 +4,7 @@
 #include "skin/attach/frame_size.h"
 #include "skin/attach/real_functions.h"
 #include "skin/attach/replacements.h"
+#include "skin/attach/window_table.h"
 
 namespace tebix {
 
@@ -16,7 +17,7 @@ void SetFrameSizeQuery(FrameSizeQuery query) {
 }
 
 BOOL WINAPI SkinMoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
-  void* frame = window ? GetPropA(window, kFrameSizeProperty) : nullptr;
+  void* frame = FindFrameObject(window);
   FrameSize f;
   if (frame && g_query && g_query(window, frame, &f)) {
     const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);

@@ -1,20 +1,22 @@
 // Paint and DC redirection: how a renderer makes a window's own painting land in
 // a DC of the renderer's choosing.
 //
-// Two window properties drive it, both read by the intercepted painting
-// functions on every call:
+// Two records drive it, kept in the engine's window table (window_table.h) and
+// read there by the intercepted painting functions on every call:
 //
-//  "TEBIX_PAINT"  points to a PaintRedirect record. A renderer sets it only while
-//                 it calls the window's previous procedure with WM_PAINT, and
-//                 removes it right after that call.
-//  "TEBIX_GETDC"  points to a DcRedirect record, for as long as the renderer wants
-//                 GetDC/ReleaseDC (and, for type 6, GetDCEx/GetWindowDC) on the
-//                 window redirected.
+//  paint record   a PaintRedirect. A renderer sets it (SetPaintRedirect) only
+//                 while it calls the window's previous procedure with WM_PAINT,
+//                 and takes it away right after that call. It is the engine's
+//                 own business during that one call and is not published as
+//                 the window's "TEBIX_PAINT" property.
+//  DC record      a DcRedirect, for as long as the renderer wants GetDC/ReleaseDC
+//                 (and, for type 6, GetDCEx/GetWindowDC) on the window
+//                 redirected (SetDcRedirect; also published as "TEBIX_GETDC").
 //
 // The record's type decides what happens:
 //
 //  BeginPaint   1, 2, 4, 1003, 1005  the real DC is clipped to *clip grown by one pixel
-//                                    right and bottom; "TEBIX_PAINT" is removed at once
+//                                    right and bottom; the paint record is taken away at once
 //               1001, 1010           memory-DC client painting (built in, below)
 //               3, 5, 1002, 1004, 1006, 1009, 1011, 1012
 //                                    the registered PaintSubstitute's `begin`

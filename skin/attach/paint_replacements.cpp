@@ -8,6 +8,7 @@
 #include "skin/attach/real_functions.h"
 #include "skin/attach/replacements.h"
 #include "skin/attach/text_recolour.h"
+#include "skin/attach/window_table.h"
 
 namespace tebix {
 
@@ -45,10 +46,10 @@ bool EndsInSubstitute(int type) {
 }
 
 PaintRedirect* PaintRecordOf(HWND window) {
-  return window ? static_cast<PaintRedirect*>(GetPropA(window, kPaintRedirectProperty)) : nullptr;
+  return FindPaintRedirect(window);
 }
 DcRedirect* DcRecordOf(HWND window) {
-  return window ? static_cast<DcRedirect*>(GetPropA(window, kDcRedirectProperty)) : nullptr;
+  return FindDcRedirect(window);
 }
 
 HBRUSH Background() {
@@ -124,7 +125,7 @@ void ClipOnce(HWND window, PaintRedirect* record, HDC real_dc) {
     EndPath(real_dc);
     SelectClipPath(real_dc, RGN_COPY);
   }
-  RemovePropA(window, kPaintRedirectProperty);
+  ClearPaintRedirect(window);
 }
 
 }  // namespace

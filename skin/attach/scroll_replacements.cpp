@@ -7,6 +7,7 @@
 #include "skin/attach/real_functions.h"
 #include "skin/attach/replacements.h"
 #include "skin/attach/scroll_state.h"
+#include "skin/attach/window_table.h"
 
 namespace tebix {
 
@@ -15,7 +16,7 @@ namespace {
 ScrollBarPainter g_painter = nullptr;
 
 ScrollState* StateOf(HWND window) {
-  return window ? static_cast<ScrollState*>(GetPropA(window, kScrollStateProperty)) : nullptr;
+  return FindScrollState(window);
 }
 
 // SB_HORZ selects the horizontal block; SB_VERT and SB_CTL the vertical one.

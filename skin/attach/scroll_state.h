@@ -1,4 +1,5 @@
-// The scroll state block of a skinned window, hung on it under "Scroll_Prop".
+// The scroll state block of a skinned window: kept in the engine's window table
+// (SetScrollState) and published as the window's "Scroll_Prop" property.
 //
 // The skin draws every scroll bar itself, so the scroll functions that programs
 // call are served from this block instead of the system's own bar state: the

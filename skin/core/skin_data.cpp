@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/core/shifted_colour.h"
 #include "skin/core/skin_resources.h"
 
 namespace tebix {
@@ -152,6 +153,18 @@ HFONT SkinBoldFont() {
 }
 const FrameStyle& SkinFrameStyle(FrameKind kind) {
   return g_model.frames[static_cast<std::size_t>(kind)];
+}
+
+COLORREF SkinColour(int index) {
+  const SkinData* data = g_model.data.get();
+  if (data == nullptr || index < 0 || index >= static_cast<int>(kColourCapacity)) return 0;
+  return ShiftedColour(data->colours[static_cast<std::size_t>(index)]);
+}
+
+int SkinMetric(int index) {
+  const SkinData* data = g_model.data.get();
+  if (data == nullptr || index < 0 || index >= static_cast<int>(kMetricCapacity)) return 0;
+  return data->metrics[static_cast<std::size_t>(index)];
 }
 
 void SetSkinModelHooks(SkinModelHooks hooks) {

@@ -33,6 +33,10 @@ HFONT SkinFont();
 HFONT SkinBoldFont();
 // All zero before the first load.
 const FrameStyle& SkinFrameStyle(FrameKind kind);
+// Skin colour `index` under the current colour shift, and skin metric
+// `index`; 0 before the first load and for an index outside the table.
+COLORREF SkinColour(int index);
+int SkinMetric(int index);
 
 // Selects `bitmap` (the skin bitmap as loaded, or a recoloured copy the
 // model then owns) into the skin bitmap DC; the copy shown before, if it

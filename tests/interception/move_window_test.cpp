@@ -1,6 +1,8 @@
 // MoveWindow: outer sizes meant for the system frame become the skin frame's.
 #include <gtest/gtest.h>
 
+#include "skin/attach/skinned_window.h"
+
 #include "skin/attach/frame_size.h"
 #include "tests/interception/test_window.h"
 
@@ -34,10 +36,10 @@ class MoveWindowCompensation : public ::testing::Test {
     frame_.size.left_width = 10;
     frame_.size.right_width = 12;
     frame_.size.bottom_height = 4;
-    SetPropA(window_.handle(), kFrameSizeProperty, &frame_);
+    SetFrameObject(window_.handle(), &frame_);
   }
   void TearDown() override {
-    RemovePropA(window_.handle(), kFrameSizeProperty);
+    SetFrameObject(window_.handle(), nullptr);
     SetFrameSizeQuery(nullptr);
   }
   SIZE Moved(int width, int height) {
@@ -88,7 +90,7 @@ TEST_F(MoveWindowCompensation, LimitsAndMissingFrameStylesLeaveTheCallAlone) {
   EXPECT_EQ(s.cx, 420);
   EXPECT_EQ(s.cy, 320);
 
-  RemovePropA(window_.handle(), kFrameSizeProperty);
+  SetFrameObject(window_.handle(), nullptr);
   frame_.has_style = true;
   s = Moved(430, 330);
   EXPECT_EQ(s.cx, 430);

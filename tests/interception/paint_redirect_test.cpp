@@ -1,6 +1,8 @@
 // BeginPaint, EndPaint and the DC functions by redirect type, on real windows.
 #include <gtest/gtest.h>
 
+#include "skin/attach/skinned_window.h"
+
 #include <vector>
 
 #include "skin/attach/paint_redirect.h"
@@ -30,13 +32,13 @@ TEST(PaintRedirect, OneShotClipLimitsThePaintToTheRecordsRectangle) {
     PaintRedirect record;
     record.type = 1003;
     record.clip = &clip;
-    SetPropA(hwnd, kPaintRedirectProperty, &record);
+    SetPaintRedirect(hwnd, &record);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    property_gone = GetPropA(hwnd, kPaintRedirectProperty) == nullptr;
+    property_gone = FindPaintRedirect(hwnd) == nullptr;
     FillClient(hwnd, dc, kRed);
     EndPaint(hwnd, &ps);
-    RemovePropA(hwnd, kPaintRedirectProperty);
+    SetPaintRedirect(hwnd, nullptr);
   };
   window.Repaint();
   EXPECT_TRUE(property_gone);
@@ -55,7 +57,7 @@ TEST(PaintRedirect, TypeSixTakesEveryDcAwayFromTheWindow) {
   DcRedirect record;
   for (int type : {6, 1, 1007}) {  // 1007 without a registered substitute passes through
     record.type = type;
-    SetPropA(w, kDcRedirectProperty, &record);
+    SetDcRedirect(w, &record);
     HDC a = GetDC(w), b = GetDCEx(w, nullptr, DCX_WINDOW), c = GetWindowDC(w);
     if (type == 6) {
       EXPECT_EQ(a, nullptr);
@@ -70,7 +72,7 @@ TEST(PaintRedirect, TypeSixTakesEveryDcAwayFromTheWindow) {
       EXPECT_EQ(ReleaseDC(w, c), 1);
     }
   }
-  RemovePropA(w, kDcRedirectProperty);
+  SetDcRedirect(w, nullptr);
   HDC screen = GetDC(nullptr);
   EXPECT_NE(screen, nullptr);
   ReleaseDC(nullptr, screen);
@@ -122,11 +124,11 @@ TEST(PaintRedirect, SubstitutesServeTheirTypesAndOnlyThose) {
   window.on_paint = [&](HWND hwnd) {
     PaintRedirect record;
     record.type = type;
-    SetPropA(hwnd, kPaintRedirectProperty, &record);
+    SetPaintRedirect(hwnd, &record);
     PAINTSTRUCT ps;
     seen.begun = BeginPaint(hwnd, &ps);
     seen.ended = EndPaint(hwnd, &ps);
-    RemovePropA(hwnd, kPaintRedirectProperty);
+    SetPaintRedirect(hwnd, nullptr);
   };
 
   // Not registered yet: the window paints on the real DC.
@@ -151,7 +153,7 @@ TEST(PaintRedirect, SubstitutesServeTheirTypesAndOnlyThose) {
   ASSERT_TRUE(RegisterDcSubstitute(1007, {&FakeRenderer::Get, &FakeRenderer::Release}));
   DcRedirect record;
   record.type = 1007;
-  SetPropA(w, kDcRedirectProperty, &record);
+  SetDcRedirect(w, &record);
   HDC dc = GetDC(w);
   EXPECT_EQ(dc, FakeRenderer::memory);
   EXPECT_NE(FakeRenderer::last_real, nullptr);
@@ -163,7 +165,7 @@ TEST(PaintRedirect, SubstitutesServeTheirTypesAndOnlyThose) {
   EXPECT_NE(dc, FakeRenderer::memory);
   EXPECT_EQ(ReleaseDC(w, dc), 1);
   EXPECT_EQ(FakeRenderer::gets, 1);
-  RemovePropA(w, kDcRedirectProperty);
+  SetDcRedirect(w, nullptr);
   RegisterDcSubstitute(1007, {});
   DeleteDC(FakeRenderer::memory);
 }
@@ -186,7 +188,7 @@ TEST(PaintRedirect, ClientPaintingPutsTheSkinBehindWhatTheWindowPainted) {
   window.on_paint = [&](HWND hwnd) {
     record = PaintRedirect{};
     record.type = 1001;
-    SetPropA(hwnd, kPaintRedirectProperty, &record);
+    SetPaintRedirect(hwnd, &record);
     PAINTSTRUCT ps;
     given = BeginPaint(hwnd, &ps);
     recolouring_during_paint = TextRecolourDc() == given && TextRecolourColour() == kSkinText;
@@ -200,7 +202,7 @@ TEST(PaintRedirect, ClientPaintingPutsTheSkinBehindWhatTheWindowPainted) {
     SetBkMode(given, TRANSPARENT);
     TextOutW(given, 4, 4, L"WWMM", 4);
     EndPaint(hwnd, &ps);
-    RemovePropA(hwnd, kPaintRedirectProperty);
+    SetPaintRedirect(hwnd, nullptr);
   };
   window.Repaint();
   EXPECT_TRUE(recolouring_during_paint);
@@ -223,9 +225,9 @@ LRESULT CALLBACK RedirectedButtonProcedure(HWND h, UINT m, WPARAM wp, LPARAM lp)
   if (m != WM_PAINT) return CallWindowProcW(g_button_procedure, h, m, wp, lp);
   PaintRedirect record;
   record.type = 1001;
-  SetPropA(h, kPaintRedirectProperty, &record);
+  SetPaintRedirect(h, &record);
   const LRESULT r = CallWindowProcW(g_button_procedure, h, m, wp, lp);
-  RemovePropA(h, kPaintRedirectProperty);
+  SetPaintRedirect(h, nullptr);
   return r;
 }
 

@@ -1,5 +1,7 @@
-// The seven scroll-bar functions against a real window carrying a "Scroll_Prop" block.
+// The seven scroll-bar functions against a real window carrying a scroll state block.
 #include <gtest/gtest.h>
+
+#include "skin/attach/skinned_window.h"
 
 #include <functional>
 #include <string>
@@ -215,11 +217,11 @@ class ScrollFunctions : public ::testing::Test {
     const HWND w = window_->handle();
     ShowScrollBar(w, SB_HORZ, state.horizontal.shown);
     ShowScrollBar(w, SB_VERT, state.vertical.shown);
-    SetPropA(w, kScrollStateProperty, &state);
+    SetScrollState(w, &state);
     testing::PumpMessages();
     ValidateRect(w, nullptr);
   }
-  void Detach() { RemovePropA(window_->handle(), kScrollStateProperty); }
+  void Detach() { SetScrollState(window_->handle(), nullptr); }
   bool HasStyle(DWORD bit) const { return (GetWindowLongW(window_->handle(), GWL_STYLE) & bit) != 0; }
 
   testing::Intercepted patches_;
