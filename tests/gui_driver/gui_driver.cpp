@@ -91,8 +91,9 @@ std::filesystem::path BuildFolder() {
 
 // --- Program -------------------------------------------------------------------
 
-Program::Program(const std::filesystem::path& workFolder, std::filesystem::path exe) {
-  if (exe.empty()) exe = BuildFolder() / L"vdkedit.exe";
+namespace {
+
+PROCESS_INFORMATION Launch(const std::filesystem::path& exe, const std::filesystem::path& workFolder) {
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
   // The program's standard handles go to NUL: a program (or a helper process
   // it starts) that outlives its test must not hold the test runner's output
@@ -107,10 +108,38 @@ Program::Program(const std::filesystem::path& workFolder, std::filesystem::path 
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
   }
   const std::wstring folder = workFolder.empty() ? exe.parent_path().wstring() : workFolder.wstring();
+  PROCESS_INFORMATION process{};
   const BOOL started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE,
-                                      0, nullptr, folder.c_str(), &startup, &process_);
+                                      0, nullptr, folder.c_str(), &startup, &process);
   if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
   if (!started) throw std::runtime_error("cannot start " + Narrow(exe.wstring()));
+  return process;
+}
+
+}  // namespace
+
+Process::Process(const std::filesystem::path& exe, const std::filesystem::path& workFolder)
+    : process_(Launch(exe, workFolder)) {}
+
+Process::~Process() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+std::optional<DWORD> Process::waitForExit(int timeoutMs) const {
+  if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return code;
+}
+
+Program::Program(const std::filesystem::path& workFolder, std::filesystem::path exe) {
+  if (exe.empty()) exe = BuildFolder() / L"vdkedit.exe";
+  process_ = Launch(exe, workFolder);
   // A cold start on a busy machine can take many seconds under Wine.
   mainWindow_ = waitForWindow(kMainCaption, kStartTimeoutMs);
   if (!mainWindow_) {

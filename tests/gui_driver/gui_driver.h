@@ -57,6 +57,23 @@ class Program {
   HWND mainWindow_ = nullptr;
 };
 
+// Any program started by a test, without waiting for a window. The
+// destructor ends it if still running.
+class Process {
+ public:
+  Process(const std::filesystem::path& exe, const std::filesystem::path& workFolder);
+  ~Process();
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  DWORD processId() const { return process_.dwProcessId; }
+  // The exit code, or nothing when the program is still running after the wait.
+  std::optional<DWORD> waitForExit(int timeoutMs = kDefaultTimeoutMs) const;
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
 // Caption of the main window.
 inline constexpr wchar_t kMainCaption[] = L"铁卫VDK静态修改器V1.20";
 
