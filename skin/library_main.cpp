@@ -7,6 +7,13 @@
 #include "skin/core/engine.h"
 #include "skin/library_main.h"
 
+// The C++ runtime linked into the library keeps an emergency pool for
+// exceptions that it frees only when asked; an unloaded library must not
+// leave it behind.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}
+
 namespace tebix {
 namespace {
 HMODULE g_module = nullptr;
@@ -24,7 +31,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
       tebix::StartEngine(instance);
       break;
     case DLL_PROCESS_DETACH:
-      if (reserved == nullptr) tebix::StopEngine();  // FreeLibrary, not process exit
+      if (reserved == nullptr) {  // FreeLibrary, not process exit
+        tebix::StopEngine();
+        __gnu_cxx::__freeres();
+      }
       break;
   }
   return TRUE;

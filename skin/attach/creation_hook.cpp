@@ -156,6 +156,17 @@ BOOL CALLBACK ProbeTopLevel(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK DispatchChild(HWND window, LPARAM) {
+  DispatchWindow(window, WM_NULL);
+  return TRUE;
+}
+
+BOOL CALLBACK DispatchTopLevel(HWND window, LPARAM) {
+  DispatchWindow(window, WM_NULL);
+  EnumChildWindows(window, &DispatchChild, 0);
+  return TRUE;
+}
+
 }  // namespace
 
 void SetRenderers(std::span<const RendererEntry> renderers) {
@@ -219,6 +230,11 @@ void ProbeWindow(HWND window, bool children) {
   }
   RepaintWithFrame(window);
   if (children) EnumChildWindows(window, &ProbeChild, 0);
+}
+
+void DispatchAllWindows() {
+  if (g_hook == nullptr || !SkinLoaded()) return;
+  EnumThreadWindows(g_thread, &DispatchTopLevel, 0);
 }
 
 void AttachAllWindows() {

@@ -57,6 +57,12 @@ void DispatchWindow(HWND window, UINT message);
 // recomputed.
 void AttachAllWindows();
 
+// Dispatches every window of the skinned thread as the hook would on an
+// ordinary message, without the attach message and without repainting: what
+// a skin load whose colour shift was refused leaves to the windows' next
+// messages.
+void DispatchAllWindows();
+
 // The attach probe for one window (and, with `children`, its descendants).
 void ProbeWindow(HWND window, bool children);
 

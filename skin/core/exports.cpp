@@ -29,10 +29,11 @@ void AttachFile(const char* path) {
   if (LoadSkinFile(path, &InstallSkin) == 1) AttachAllWindows();
 }
 
-// Loads a skin and shifts its colours; the shift skins the windows (a
-// refused shift leaves them to their next message).
+// After a load, shifts the skin's colours; the shift skins the windows. A
+// refused shift leaves them unprobed and unpainted, to be skinned as their
+// next messages would have them.
 void AttachShifted(int loaded, int hue, int saturation, int brightness) {
-  if (loaded == 1) AdjustSkinHsv(hue, saturation, brightness);
+  if (loaded == 1 && AdjustSkinHsv(hue, saturation, brightness) != 0) DispatchAllWindows();
 }
 
 bool OnSkinnedThread(HWND window) {
