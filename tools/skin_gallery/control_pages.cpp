@@ -1,0 +1,719 @@
+// The pages of controls: buttons; edit, list and combo boxes; tabs and
+// pictures; scroll bars; progress bars, trackbars, up-downs and headers;
+// menus, status bars and toolbars; dates; data controls and grids; and the
+// windows the library leaves alone.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+
+#include "tools/skin_gallery/page_builders.h"
+#include "tools/skin_gallery/page_kit.h"
+#include "tools/skin_gallery/pages.h"
+
+namespace gallery {
+
+namespace {
+
+using kit::Column;
+using kit::kGap;
+using kit::kLabelHeight;
+using kit::kRowHeight;
+
+// Column lefts of a page split into four and into three.
+constexpr int kQuarter[] = {16, 200, 384, 568};
+constexpr int kQuarterWidth = 172;
+constexpr int kThird[] = {16, 264, 512};
+constexpr int kThirdWidth = 232;
+
+template <typename... Items>
+void AddItems(HWND box, UINT message, Items... items) {
+  for (const wchar_t* item : {items...}) SendMessageW(box, message, 0, reinterpret_cast<LPARAM>(item));
+}
+
+template <typename... Items>
+void AddItemsA(HWND box, UINT message, Items... items) {
+  for (const char* item : {items...}) SendMessageA(box, message, 0, reinterpret_cast<LPARAM>(item));
+}
+
+void SetCheck(HWND button, WPARAM state) {
+  SendMessageW(button, BM_SETCHECK, state, 0);
+}
+
+WPARAM Check(HWND button) {
+  return static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0));
+}
+
+// A label with the control under it.
+HWND Labelled(HWND panel, const wchar_t* label, const wchar_t* className, const wchar_t* text, DWORD style,
+              DWORD exStyle, int x, int y, int width, int height) {
+  kit::Label(panel, label, x, y, width);
+  return kit::Create(panel, className, text, style, exStyle, x, y + kLabelHeight + 1, width, height);
+}
+
+}  // namespace
+
+namespace pages {
+
+// --- Buttons ------------------------------------------------------------------
+
+void BuildButtons(HWND panel) {
+  Column push(panel, kQuarter[0], 12, kQuarterWidth);
+  push.Heading(L"Push buttons");
+  push.Add(L"Button", L"Push button", BS_PUSHBUTTON | WS_TABSTOP, 26);
+  push.Add(L"Button", L"Default push button", BS_DEFPUSHBUTTON | WS_TABSTOP, 26);
+  push.Add(L"Button", L"Owner-drawn button", BS_OWNERDRAW | WS_TABSTOP, 26);
+  push.Label(L"User button (old style):");
+  push.Add(L"Button", L"User button", BS_USERBUTTON | WS_TABSTOP, 26);
+  push.Add(L"Button", L"Disabled button", BS_PUSHBUTTON | WS_DISABLED, 26);
+
+  Column checks(panel, kQuarter[1], 12, kQuarterWidth);
+  checks.Heading(L"Check boxes");
+  const HWND manual = checks.Add(L"Button", L"Check box", BS_CHECKBOX | WS_TABSTOP, 20);
+  kit::OnClick(manual,
+               [manual] { SetCheck(manual, Check(manual) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED); });
+  SetCheck(checks.Add(L"Button", L"Automatic check box", BS_AUTOCHECKBOX | WS_TABSTOP, 20), BST_CHECKED);
+  const HWND threeState = checks.Add(L"Button", L"Three-state check box", BS_3STATE | WS_TABSTOP, 20);
+  SetCheck(threeState, BST_INDETERMINATE);
+  kit::OnClick(threeState, [threeState] { SetCheck(threeState, (Check(threeState) + 1) % 3); });
+  SetCheck(checks.Add(L"Button", L"Automatic three-state", BS_AUTO3STATE | WS_TABSTOP, 20),
+           BST_INDETERMINATE);
+  SetCheck(checks.Add(L"Button", L"Disabled check box", BS_AUTOCHECKBOX | WS_DISABLED, 20), BST_CHECKED);
+
+  const int x = kQuarter[2];
+  kit::Heading(panel, L"Option buttons", x, 12, kQuarterWidth);
+  kit::Create(panel, L"Button", L"Group box", BS_GROUPBOX, 0, x, 32, kQuarterWidth, 124);
+  const HWND first = kit::Create(panel, L"Button", L"Option button", BS_RADIOBUTTON | WS_GROUP | WS_TABSTOP,
+                                 0, x + 10, 52, kQuarterWidth - 20, 20);
+  const HWND second =
+      kit::Create(panel, L"Button", L"Second option", BS_RADIOBUTTON, 0, x + 10, 74, kQuarterWidth - 20, 20);
+  SetCheck(first, BST_CHECKED);
+  for (HWND option : {first, second}) {
+    kit::OnClick(option, [first, second, option] {
+      SetCheck(first, option == first ? BST_CHECKED : BST_UNCHECKED);
+      SetCheck(second, option == second ? BST_CHECKED : BST_UNCHECKED);
+    });
+  }
+  SetCheck(kit::Create(panel, L"Button", L"Automatic option", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0,
+                       x + 10, 100, kQuarterWidth - 20, 20),
+           BST_CHECKED);
+  kit::Create(panel, L"Button", L"Second automatic", BS_AUTORADIOBUTTON, 0, x + 10, 122, kQuarterWidth - 20,
+              20);
+  kit::Create(panel, L"Button", L"Disabled option", BS_AUTORADIOBUTTON | WS_GROUP | WS_DISABLED, 0, x, 166,
+              kQuarterWidth, 20);
+
+  Column vb(panel, kQuarter[3], 12, kQuarterWidth);
+  vb.Heading(L"VB6 buttons");
+  vb.AddA("ThunderRT6CommandButton", "ThunderRT6CommandButton", BS_PUSHBUTTON | WS_TABSTOP, 26);
+  vb.AddA("ThunderCommandButton", "ThunderCommandButton", BS_PUSHBUTTON | WS_TABSTOP, 26);
+  vb.AddA("ThunderRT6CheckBox", "ThunderRT6CheckBox", BS_AUTOCHECKBOX | WS_TABSTOP, 20);
+  SetCheck(vb.AddA("ThunderCheckBox", "ThunderCheckBox", BS_AUTOCHECKBOX | WS_TABSTOP, 20), BST_CHECKED);
+  SetCheck(vb.AddA("ThunderRT6OptionButton", "ThunderRT6OptionButton",
+                   BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20),
+           BST_CHECKED);
+  vb.AddA("ThunderOptionButton", "ThunderOptionButton", BS_AUTORADIOBUTTON, 20);
+  for (const char* frame : {"ThunderRT6Frame", "ThunderFrame"}) {
+    const int top = vb.y();
+    vb.AddA(frame, frame, BS_GROUPBOX | WS_GROUP, 56);
+    kit::CreateA(
+        panel, std::string_view(frame).starts_with("ThunderRT6") ? "ThunderRT6CheckBox" : "ThunderCheckBox",
+        "Inside the frame", BS_AUTOCHECKBOX | WS_TABSTOP, 0, vb.x() + 10, top + 22, vb.width() - 20, 20);
+  }
+}
+
+// --- Edit, list and combo boxes ---------------------------------------------
+
+namespace {
+
+void FillListView(HWND list) {
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  const wchar_t* columns[] = {L"Name", L"Size", L"Type"};
+  const int widths[] = {70, 44, 50};
+  for (int i = 0; i < 3; ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(columns[i]);
+    column.cx = widths[i];
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  const std::array<std::array<const wchar_t*, 3>, 5> rows = {{{L"readme.txt", L"2 KB", L"Text"},
+                                                              {L"logo.bmp", L"48 KB", L"Bitmap"},
+                                                              {L"setup.ini", L"1 KB", L"Settings"},
+                                                              {L"notes.rtf", L"9 KB", L"Rich text"},
+                                                              {L"data.csv", L"17 KB", L"Table"}}};
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<wchar_t*>(rows[row][0]);
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    for (int column = 1; column < 3; ++column) {
+      item.iSubItem = column;
+      item.pszText = const_cast<wchar_t*>(rows[row][column]);
+      SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const wchar_t* text) {
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT;
+  insert.item.pszText = const_cast<wchar_t*>(text);
+  return reinterpret_cast<HTREEITEM>(
+      SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void FillTreeView(HWND tree) {
+  const HTREEITEM documents = AddTreeItem(tree, TVI_ROOT, L"Documents");
+  AddTreeItem(tree, documents, L"Letters");
+  AddTreeItem(tree, documents, L"Reports");
+  const HTREEITEM pictures = AddTreeItem(tree, TVI_ROOT, L"Pictures");
+  AddTreeItem(tree, pictures, L"Holidays");
+  AddTreeItem(tree, TVI_ROOT, L"Music");
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(documents));
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(documents));
+}
+
+constexpr DWORD kListStyle = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+constexpr int kVbListHeight = 44;
+
+// A VB6 list-type control under a label naming its class.
+HWND VbControl(Column& column, const char* className, DWORD style, int height, bool combo = false) {
+  column.Label(std::wstring(className, className + std::char_traits<char>::length(className)).c_str());
+  if (combo) return column.AddComboA(className, style, height);
+  return column.AddA(className, "", style, height, WS_EX_CLIENTEDGE);
+}
+
+}  // namespace
+
+void BuildEdits(HWND panel) {
+  Column edits(panel, kQuarter[0], 12, kQuarterWidth);
+  edits.Heading(L"Edit boxes");
+  edits.Add(L"Edit", L"Single-line edit box", ES_AUTOHSCROLL | WS_TABSTOP, kRowHeight, WS_EX_CLIENTEDGE);
+  edits.Add(L"Edit",
+            L"A multi-line edit box\r\nwith both scroll bars.\r\nThird line\r\nFourth line\r\nFifth line\r\n"
+            L"A line long enough to scroll sideways, and then some more.",
+            ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, 64,
+            WS_EX_CLIENTEDGE);
+  edits.Add(L"Edit", L"Read-only edit box", ES_READONLY | ES_AUTOHSCROLL, kRowHeight, WS_EX_CLIENTEDGE);
+  edits.Add(L"Edit", L"Disabled edit box", ES_AUTOHSCROLL | WS_DISABLED, kRowHeight, WS_EX_CLIENTEDGE);
+  edits.Label(L"Rich edit box (RICHEDIT)");
+  kit::Create(panel, L"RICHEDIT", L"Rich edit box: text that the control draws itself.",
+              ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, edits.x(), edits.y(),
+              edits.width(), 44);
+
+  Column lists(panel, kQuarter[1], 12, kQuarterWidth);
+  lists.Heading(L"List and combo boxes");
+  AddItems(lists.Add(L"ListBox", L"", kListStyle, 64, WS_EX_CLIENTEDGE), LB_ADDSTRING, L"List box",
+           L"Second item", L"Third item", L"Fourth item", L"Fifth item", L"Sixth item");
+  const HWND simple = lists.Add(L"ComboBox", L"", CBS_SIMPLE | WS_VSCROLL | WS_TABSTOP, 80);
+  AddItems(simple, CB_ADDSTRING, L"Simple combo box", L"Second item", L"Third item", L"Fourth item");
+  SendMessageW(simple, CB_SETCURSEL, 0, 0);
+  const HWND dropDown = lists.AddCombo(L"ComboBox", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 140);
+  AddItems(dropDown, CB_ADDSTRING, L"Drop-down combo box", L"Second item", L"Third item");
+  SendMessageW(dropDown, CB_SETCURSEL, 0, 0);
+  const HWND dropList = lists.AddCombo(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 140);
+  AddItems(dropList, CB_ADDSTRING, L"Drop-down list", L"Second item", L"Third item");
+  SendMessageW(dropList, CB_SETCURSEL, 0, 0);
+
+  Column views(panel, kQuarter[2], 12, kQuarterWidth);
+  views.Heading(L"List view and tree view");
+  FillListView(
+      views.Add(L"SysListView32", L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP, 108, WS_EX_CLIENTEDGE));
+  FillTreeView(views.Add(L"SysTreeView32", L"",
+                         TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+                         108, WS_EX_CLIENTEDGE));
+
+  Column activeX(panel, kQuarter[3], 12, kQuarterWidth);
+  activeX.Heading(L"ActiveX controls");
+  activeX.Label(L"TreeView20WndClass");
+  FillTreeView(activeX.Add(L"TreeView20WndClass", L"",
+                           TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | WS_TABSTOP, 64,
+                           WS_EX_CLIENTEDGE));
+  activeX.Label(L"ListView20WndClass");
+  FillListView(activeX.Add(L"ListView20WndClass", L"", LVS_REPORT | WS_TABSTOP, 64, WS_EX_CLIENTEDGE));
+  activeX.Label(L"RichTextWndClass");
+  kit::Create(panel, L"RichTextWndClass", L"Rich text box of the ActiveX control.",
+              ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, activeX.x(),
+              activeX.y(), activeX.width(), 44);
+
+  // The VB6 runtime's text, list and combo boxes, ANSI windows.
+  constexpr int kTop = 282;
+  kit::Heading(panel, L"VB6 text, list and combo boxes", kQuarter[0], kTop, 400);
+  Column a(panel, kQuarter[0], kTop + 22, kQuarterWidth);
+  a.Label(L"ThunderRT6TextBox");
+  a.AddA("ThunderRT6TextBox", "Text1", ES_AUTOHSCROLL | WS_TABSTOP, kRowHeight, WS_EX_CLIENTEDGE);
+  a.Label(L"ThunderTextBox");
+  a.AddA("ThunderTextBox", "Text2", ES_AUTOHSCROLL | WS_TABSTOP, kRowHeight, WS_EX_CLIENTEDGE);
+  for (const char* name : {"ThunderRT6ComboBox", "ThunderComboBox"}) {
+    const HWND combo = VbControl(a, name, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 120, true);
+    AddItemsA(combo, CB_ADDSTRING, "Combo1", "Second item", "Third item");
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  }
+
+  Column b(panel, kQuarter[1], kTop + 22, kQuarterWidth);
+  for (const char* name : {"ThunderRT6DriveListBox", "ThunderDriveListBox"}) {
+    const HWND drives = VbControl(b, name, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 120, true);
+    AddItemsA(drives, CB_ADDSTRING, "c: [System]", "d: [Data]", "e: [Backup]");
+    SendMessageA(drives, CB_SETCURSEL, 0, 0);
+  }
+  AddItemsA(VbControl(b, "ThunderRT6ListBox", kListStyle, kVbListHeight), LB_ADDSTRING, "List1",
+            "Second item", "Third item", "Fourth item");
+
+  Column c(panel, kQuarter[2], kTop + 22, kQuarterWidth);
+  AddItemsA(VbControl(c, "ThunderListBox", kListStyle, kVbListHeight), LB_ADDSTRING, "List2", "Second item",
+            "Third item", "Fourth item");
+  for (const char* name : {"ThunderRT6DirListBox", "ThunderDirListBox"}) {
+    AddItemsA(VbControl(c, name, kListStyle, kVbListHeight), LB_ADDSTRING, "c:\\", "  Projects",
+              "    Gallery", "      skins");
+  }
+
+  Column d(panel, kQuarter[3], kTop + 22, kQuarterWidth);
+  for (const char* name : {"ThunderRT6FileListBox", "ThunderFileListBox"}) {
+    AddItemsA(VbControl(d, name, kListStyle, kVbListHeight), LB_ADDSTRING, "about.frm", "gallery.vbp",
+              "main.bas", "tebix.tbx");
+  }
+}
+
+// --- Tabs and pictures ----------------------------------------------------------
+
+void BuildTabs(HWND panel) {
+  struct TabCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+  };
+  const TabCase tabs[] = {
+      {L"Tabs on top (SysTabControl32)", L"SysTabControl32", 0},
+      {L"Tabs at the bottom (TCS_BOTTOM)", L"SysTabControl32", TCS_BOTTOM},
+      {L"Tabs as buttons (TCS_BUTTONS)", L"SysTabControl32", TCS_BUTTONS},
+      {L"Tabs on the left (TCS_VERTICAL)", L"SysTabControl32", TCS_VERTICAL | TCS_MULTILINE},
+      {L"Tabs on the right (TCS_VERTICAL | TCS_RIGHT)", L"SysTabControl32",
+       TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE},
+      {L"Tab strip (TabStrip20WndClass)", L"TabStrip20WndClass", 0},
+  };
+  constexpr int kCellHeight = 164, kControlHeight = 140;
+  for (int i = 0; i < 6; ++i) {
+    const int x = kThird[i % 3], y = 12 + (i / 3) * kCellHeight;
+    const HWND tab =
+        Labelled(panel, tabs[i].label, tabs[i].className, L"", tabs[i].style | WS_TABSTOP | WS_CLIPSIBLINGS,
+                 0, x, y, kThirdWidth, kControlHeight);
+    for (const wchar_t* title : {L"General", L"Colours", L"Fonts"}) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(title);
+      SendMessageW(tab, TCM_INSERTITEMW, SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0),
+                   reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  const int y = 12 + 2 * kCellHeight;
+  Labelled(panel, L"Tabbed dialog (SSTabCtlWndClass)", L"SSTabCtlWndClass", L"", WS_TABSTOP, 0, kThird[0], y,
+           kThirdWidth, kControlHeight);
+  kit::Label(panel, L"Picture box (ThunderRT6PictureBoxDC)", kThird[1], y, kThirdWidth);
+  kit::CreateA(panel, "ThunderRT6PictureBoxDC", "Picture1", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kThird[1],
+               y + kLabelHeight + 1, kThirdWidth, kControlHeight);
+  kit::Label(panel, L"Picture box, drawn on through GetDC", kThird[2], y, kThirdWidth);
+  kit::CreateA(panel, "ThunderPictureBoxDC", "Picture2", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kThird[2],
+               y + kLabelHeight + 1, kThirdWidth, kControlHeight);
+}
+
+// --- Scroll bars ----------------------------------------------------------------
+
+void BuildScrollBars(HWND panel) {
+  constexpr int kLeft = 16, kRight = 392, kWidth = 352, kBar = 17;
+  kit::Heading(panel, L"Scroll bar controls (ScrollBar)", kLeft, 12, kWidth);
+  kit::Heading(panel, L"VB6 scroll bars", kRight, 12, kWidth);
+
+  struct BarCase {
+    int x, y;
+    const wchar_t* label;
+    const char* className;  // VB6 classes are ANSI; nullptr: "ScrollBar"
+    DWORD style;
+    int width, height;
+  };
+  const BarCase bars[] = {
+      {kLeft, 34, L"Horizontal", nullptr, SBS_HORZ, kWidth, kBar},
+      {kLeft, 74, L"Horizontal, disabled", nullptr, SBS_HORZ | WS_DISABLED, kWidth, kBar},
+      {kLeft, 114, L"Vertical", nullptr, SBS_VERT, kBar, 120},
+      {kLeft + 100, 114, L"Size box (SBS_SIZEBOX)", nullptr, SBS_SIZEBOX, 20, 20},
+      {kLeft + 100, 174, L"Size grip (SBS_SIZEGRIP)", nullptr, SBS_SIZEGRIP, 20, 20},
+      {kRight, 34, L"ThunderRT6HScrollBar", "ThunderRT6HScrollBar", SBS_HORZ, kWidth, kBar},
+      {kRight, 74, L"ThunderHScrollBar", "ThunderHScrollBar", SBS_HORZ, kWidth, kBar},
+      {kRight, 114, L"ThunderRT6VScrollBar", "ThunderRT6VScrollBar", SBS_VERT, kBar, 120},
+      {kRight + 180, 114, L"ThunderVScrollBar", "ThunderVScrollBar", SBS_VERT, kBar, 120},
+  };
+  for (const BarCase& bar : bars) {
+    kit::Label(panel, bar.label, bar.x, bar.y, 170);
+    const int top = bar.y + kLabelHeight + 2;
+    const HWND control = bar.className ? kit::CreateA(panel, bar.className, "", bar.style | WS_TABSTOP, 0,
+                                                      bar.x, top, bar.width, bar.height)
+                                       : kit::Create(panel, L"ScrollBar", L"", bar.style | WS_TABSTOP, 0,
+                                                     bar.x, top, bar.width, bar.height);
+    if (!(bar.style & (SBS_SIZEBOX | SBS_SIZEGRIP))) kit::SetScroll(control, SB_CTL, 0, 100, 10, 30);
+  }
+
+  // Scroll bars a window carries itself, set through SetScrollInfo: grids
+  // (a class the library knows) with both bars, then with the vertical one
+  // on the left.
+  constexpr int kTop = 290;
+  kit::Heading(panel, L"Window scroll bars", kLeft, kTop, 700);
+  const HWND both =
+      Labelled(panel, L"A grid with WS_HSCROLL and WS_VSCROLL (MSHFlexGridWndClass)", L"MSHFlexGridWndClass",
+               L"", WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kLeft, kTop + 22, kWidth, 180);
+  const HWND left = Labelled(panel, L"The same with WS_EX_LEFTSCROLLBAR (MSFlexGridWndClass)",
+                             L"MSFlexGridWndClass", L"", WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
+                             WS_EX_CLIENTEDGE | WS_EX_LEFTSCROLLBAR, kRight, kTop + 22, kWidth, 180);
+  for (HWND grid : {both, left}) {
+    kit::SetScroll(grid, SB_HORZ, 0, 3, 2, 0);
+    kit::SetScroll(grid, SB_VERT, 0, 39, 8, 0);
+  }
+}
+
+// --- Progress bars, trackbars, up-downs, headers -------------------------------
+
+namespace {
+
+HWND UpDown(HWND panel, const wchar_t* className, DWORD style, int x, int y, int width, int height) {
+  const HWND upDown = kit::Create(panel, className, L"", style | UDS_ARROWKEYS, 0, x, y, width, height);
+  SendMessageW(upDown, UDM_SETRANGE32, 0, 100);
+  SendMessageW(upDown, UDM_SETPOS32, 0, 42);
+  return upDown;
+}
+
+void FillHeader(HWND header) {
+  const wchar_t* titles[] = {L"Name", L"Size", L"Modified", L"Owner"};
+  const int widths[] = {120, 70, 100, 80};
+  for (int i = 0; i < 4; ++i) {
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    item.pszText = const_cast<wchar_t*>(titles[i]);
+    item.cxy = widths[i];
+    item.fmt = HDF_STRING | (i == 1 ? HDF_RIGHT : HDF_LEFT);
+    SendMessageW(header, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+}  // namespace
+
+void BuildRanges(HWND panel) {
+  Column progress(panel, 16, 12, 224);
+  progress.Heading(L"Progress bars");
+  struct ProgressCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+    int position, width, height;
+  };
+  for (const ProgressCase& bar :
+       {ProgressCase{L"Horizontal, at 60 %", L"msctls_progress32", 0, 60, 224, 18},
+        ProgressCase{L"Vertical (PBS_VERTICAL), at 40 %", L"msctls_progress32", PBS_VERTICAL, 40, 22, 100},
+        ProgressCase{L"ProgressBar20WndClass, at 75 %", L"ProgressBar20WndClass", 0, 75, 224, 18}}) {
+    progress.Label(bar.label);
+    const HWND control = kit::Create(panel, bar.className, L"", bar.style, 0, progress.x(), progress.y(),
+                                     bar.width, bar.height);
+    SendMessageW(control, PBM_SETPOS, bar.position, 0);
+    progress.Skip(bar.height + kGap + 4);
+  }
+
+  Column tracks(panel, 272, 12, 224);
+  tracks.Heading(L"Trackbars");
+  struct TrackCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+    int width, height;
+  };
+  for (const TrackCase& track :
+       {TrackCase{L"Horizontal with ticks", L"msctls_trackbar32", TBS_AUTOTICKS, 224, 30},
+        TrackCase{L"Ticks on both sides (TBS_BOTH)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_BOTH, 224, 40},
+        TrackCase{L"No ticks (TBS_NOTICKS)", L"msctls_trackbar32", TBS_NOTICKS, 224, 26},
+        TrackCase{L"Vertical (TBS_VERT)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_VERT, 40, 100},
+        TrackCase{L"Slider20WndClass", L"Slider20WndClass", TBS_AUTOTICKS, 224, 30}}) {
+    tracks.Label(track.label);
+    const HWND control = kit::Create(panel, track.className, L"", track.style | WS_TABSTOP, 0, tracks.x(),
+                                     tracks.y(), track.width, track.height);
+    SendMessageW(control, TBM_SETRANGE, FALSE, MAKELPARAM(0, 10));
+    SendMessageW(control, TBM_SETPOS, TRUE, 4);
+    tracks.Skip(track.height + kGap);
+  }
+
+  const int x = 528;
+  kit::Heading(panel, L"Up-down controls", x, 12, 220);
+  kit::Label(panel, L"Buddied to an edit box", x, 34, 220);
+  const HWND buddy =
+      kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, 52, 90, 22);
+  const HWND buddied =
+      UpDown(panel, L"msctls_updown32", UDS_SETBUDDYINT | UDS_ALIGNRIGHT, x + 90, 52, 18, 22);
+  SendMessageW(buddied, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  SendMessageW(buddied, UDM_SETPOS32, 0, 42);
+
+  kit::Label(panel, L"Horizontal (UDS_HORZ), buddied", x, 80, 220);
+  const HWND horizontalBuddy =
+      kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, 98, 90, 22);
+  const HWND horizontal =
+      UpDown(panel, L"msctls_updown32", UDS_HORZ | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, x + 90, 98, 36, 22);
+  SendMessageW(horizontal, UDM_SETBUDDY, reinterpret_cast<WPARAM>(horizontalBuddy), 0);
+  SendMessageW(horizontal, UDM_SETPOS32, 0, 7);
+
+  struct UpDownCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+    int width, height;
+  };
+  int y = 134;
+  for (const UpDownCase& upDown : {UpDownCase{L"Vertical (msctls_updown32)", L"msctls_updown32", 0, 18, 36},
+                                   UpDownCase{L"UpDown20WndClass", L"UpDown20WndClass", 0, 18, 36},
+                                   UpDownCase{L"UpDownWndClass", L"UpDownWndClass", 0, 18, 36},
+                                   UpDownCase{L"msvb_lib_updown", L"msvb_lib_updown", 0, 18, 36}}) {
+    kit::Label(panel, upDown.label, x + 30, y + (upDown.height - kLabelHeight) / 2, 190);
+    UpDown(panel, upDown.className, upDown.style, x, y, upDown.width, upDown.height);
+    y += upDown.height + 12;
+  }
+
+  constexpr int kTop = 400;
+  kit::Heading(panel, L"Headers", 16, kTop, 400);
+  FillHeader(Labelled(panel, L"Standalone header (SysHeader32)", L"SysHeader32", L"", HDS_BUTTONS | HDS_HORZ,
+                      0, 16, kTop + 22, 360, 24));
+  FillHeader(Labelled(panel, L"msvb_lib_header", L"msvb_lib_header", L"", HDS_BUTTONS | HDS_HORZ, 0, 392,
+                      kTop + 22, 352, 24));
+}
+
+// --- Menus, status bars, toolbars -------------------------------------------------
+
+namespace {
+
+constexpr std::array<const wchar_t*, 12> kMenuItems = {
+    L"nothing", L"Open",  L"Rename",  L"Show hidden files", L"Small icons", L"Large icons",
+    L"Details", L"Paste", L"By name", L"By date",           L"By size",     L"Properties"};
+
+void FillToolbar(HWND toolbar, bool withText) {
+  SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+  struct Item {
+    int image;
+    BYTE state, style;
+    const wchar_t* text;
+  };
+  const Item items[] = {
+      {STD_FILENEW, TBSTATE_ENABLED, BTNS_BUTTON, L"New"},
+      {STD_FILEOPEN, TBSTATE_ENABLED, BTNS_BUTTON, L"Open"},
+      {STD_FILESAVE, TBSTATE_ENABLED, BTNS_BUTTON, L"Save"},
+      {0, 0, BTNS_SEP, nullptr},
+      {STD_CUT, TBSTATE_ENABLED, BTNS_BUTTON, L"Cut"},
+      {STD_COPY, TBSTATE_ENABLED, BTNS_BUTTON, L"Copy"},
+      {STD_PASTE, 0, BTNS_BUTTON, L"Paste"},  // disabled
+      {0, 0, BTNS_SEP, nullptr},
+      {STD_PRINT, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK, L"Print"},
+      {STD_FIND, TBSTATE_ENABLED, BTNS_BUTTON, L"Find"},
+  };
+  int command = 200;
+  for (const Item& item : items) {
+    TBBUTTON button{};
+    button.iBitmap = item.image;
+    button.idCommand = item.style == BTNS_SEP ? 0 : command++;
+    button.fsState = item.state;
+    button.fsStyle = item.style;
+    button.iString = withText && item.text ? reinterpret_cast<INT_PTR>(item.text) : -1;
+    SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+  }
+}
+
+void FillStatusBar(HWND statusBar) {
+  const int rightEdges[] = {240, 420, 520, -1};
+  SendMessageW(statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(rightEdges));
+  const wchar_t* texts[] = {L"Ready", L"Line 12, column 4", L"INS", L"Page 1 of 3"};
+  for (int i = 0; i < 4; ++i) SendMessageW(statusBar, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(texts[i]));
+}
+
+}  // namespace
+
+void BuildBars(HWND panel) {
+  constexpr int kLeft = 16, kWidth = 728;
+  constexpr DWORD kPlaced = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  kit::Heading(panel, L"Menus", kLeft, 12, 400);
+  const HWND open = kit::Create(panel, L"Button", L"Open a context menu", BS_PUSHBUTTON | WS_TABSTOP, 0,
+                                kLeft, 34, 180, 26);
+  const HWND chosen = kit::Label(panel,
+                                 L"The menu has default, checked, radio, disabled and separator items and a "
+                                 L"submenu.",
+                                 kLeft + 196, 39, 530);
+  kit::OnClick(open, [open, chosen] {
+    RECT r;
+    GetWindowRect(open, &r);
+    SetForegroundWindow(GetAncestor(open, GA_ROOT));
+    const int command = ShowSampleMenu(GetParent(open), POINT{r.left, r.bottom});
+    const std::wstring text =
+        std::wstring(L"Chosen: ") + kMenuItems[static_cast<std::size_t>(command) % kMenuItems.size()];
+    SetWindowTextW(chosen, text.c_str());
+  });
+
+  int y = 76;
+  kit::Heading(panel, L"Toolbars", kLeft, y, 400);
+  y += 22;
+  struct ToolbarCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+    bool withText;
+    int height;
+  };
+  for (const ToolbarCase& bar :
+       {ToolbarCase{L"Flat toolbar (ToolbarWindow32, TBSTYLE_FLAT)", L"ToolbarWindow32", TBSTYLE_FLAT, false,
+                    28},
+        ToolbarCase{L"Raised toolbar with text (ToolbarWindow32)", L"ToolbarWindow32", 0, true, 42},
+        ToolbarCase{L"Toolbar20WndClass", L"Toolbar20WndClass", TBSTYLE_FLAT, false, 28},
+        ToolbarCase{L"msvb_lib_toolbar", L"msvb_lib_toolbar", TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, false, 28}}) {
+    FillToolbar(
+        Labelled(panel, bar.label, bar.className, L"", bar.style | kPlaced, 0, kLeft, y, kWidth, bar.height),
+        bar.withText);
+    y += kLabelHeight + 1 + bar.height + 10;
+  }
+
+  kit::Heading(panel, L"Status bars", kLeft, y, 400);
+  y += 22;
+  for (const wchar_t* className : {L"msctls_statusbar32", L"StatusBar20WndClass"}) {
+    const std::wstring label = std::wstring(L"Status bar with four parts (") + className + L")";
+    FillStatusBar(
+        Labelled(panel, label.c_str(), className, L"", SBARS_SIZEGRIP | kPlaced, 0, kLeft, y, kWidth, 22));
+    y += kLabelHeight + 1 + 22 + 10;
+  }
+}
+
+// --- Dates --------------------------------------------------------------------------
+
+void BuildDates(HWND panel) {
+  SYSTEMTIME date{};
+  date.wYear = 2024;
+  date.wMonth = 5;
+  date.wDay = 17;
+  date.wDayOfWeek = 5;
+  date.wHour = 10;
+  date.wMinute = 30;
+
+  kit::Heading(panel, L"Date and time pickers", kThird[0], 12, 400);
+  struct PickerCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+  };
+  const PickerCase pickers[] = {
+      {L"Date (SysDateTimePick32)", L"SysDateTimePick32", DTS_SHORTDATEFORMAT},
+      {L"Time with an up-down (DTS_UPDOWN)", L"SysDateTimePick32", DTS_TIMEFORMAT | DTS_UPDOWN},
+      {L"DTPicker20WndClass", L"DTPicker20WndClass", DTS_SHORTDATEFORMAT},
+  };
+  for (int i = 0; i < 3; ++i) {
+    const HWND picker = Labelled(panel, pickers[i].label, pickers[i].className, L"",
+                                 pickers[i].style | WS_TABSTOP, 0, kThird[i], 34, 200, 24);
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+  }
+
+  kit::Heading(panel, L"Month calendars", kThird[0], 96, 400);
+  const wchar_t* calendars[] = {L"SysMonthCal32", L"MonthView20WndClass", L"msvb_lib_monthview"};
+  for (int i = 0; i < 3; ++i) {
+    const HWND calendar =
+        Labelled(panel, calendars[i], calendars[i], L"", WS_TABSTOP, 0, kThird[i], 118, kThirdWidth, 180);
+    SendMessageW(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&date));
+    SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+    RECT size{};
+    if (SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&size)) && size.right > 0) {
+      SetWindowPos(calendar, nullptr, 0, 0, std::min<int>(size.right, kThirdWidth), size.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+// --- Data controls and grids ----------------------------------------------------
+
+void BuildGrids(HWND panel) {
+  constexpr int kGridHeight = 140;
+  kit::Heading(panel, L"Grids", kThird[0], 12, 400);
+  const wchar_t* grids[] = {L"ApexGrid.19", L"DataGridWndClass", L"MSFlexGridWndClass",
+                            L"MSHFlexGridWndClass", L"VSFlexGrid8L"};
+  for (int i = 0; i < 5; ++i) {
+    const int y = i < 3 ? 32 : 198;
+    Labelled(panel, grids[i], grids[i], L"", WS_TABSTOP, WS_EX_CLIENTEDGE, kThird[i % 3], y, kThirdWidth,
+             kGridHeight);
+  }
+
+  int y = 198;
+  for (const wchar_t* combo : {L"DataComboWndClass", L"DBComboWndClass"}) {
+    Labelled(panel, combo, combo, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, kThird[2], y, kThirdWidth, 24);
+    y += kLabelHeight + 1 + 24 + 12;
+  }
+
+  constexpr int kTop = 362;
+  kit::Heading(panel, L"Data lists", kThird[0], kTop, 400);
+  int x = kThird[0];
+  for (const wchar_t* list : {L"DBListWndClass", L"DataListWndClass"}) {
+    const HWND window = Labelled(panel, list, list, L"", WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, x,
+                                 kTop + 22, kThirdWidth, 112);
+    kit::SetScroll(window, SB_VERT, 0, 19, 6, 0);
+    x = kThird[1];
+  }
+}
+
+// --- Other windows ------------------------------------------------------------------
+
+void BuildOther(HWND panel) {
+  Column plain(panel, 16, 12, 260);
+  plain.Heading(L"Plain bordered controls");
+  plain.Label(L"Hot key (msctls_hotkey32)");
+  const HWND hotKey = plain.Add(L"msctls_hotkey32", L"", WS_TABSTOP, kRowHeight, WS_EX_CLIENTEDGE);
+  SendMessageW(hotKey, HKM_SETHOTKEY, MAKEWORD('G', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+  plain.Label(L"IP address (SysIPAddress32)");
+  const HWND address = plain.Add(L"SysIPAddress32", L"", WS_TABSTOP, kRowHeight, WS_EX_CLIENTEDGE);
+  SendMessageW(address, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 20));
+  plain.Label(L"Animation, no clip loaded (SysAnimate32)");
+  plain.Add(L"SysAnimate32", L"", ACS_CENTER, 60, WS_EX_CLIENTEDGE);
+
+  Column alone(panel, 320, 12, 420);
+  alone.Heading(L"Windows the library leaves alone");
+  alone.Label(L"Static text (Static)");
+  alone.Add(L"Static",
+            L"A static text control. The skin library does not know its class, so it stays as the system "
+            L"draws it.",
+            SS_LEFT, 34);
+  alone.Label(L"A class of the gallery's own (GalleryPlain)");
+  alone.Add(L"GalleryPlain",
+            L"GalleryPlain: a window class no skin knows. It keeps the colours its program paints, whatever "
+            L"skin is attached.",
+            0, 80, WS_EX_CLIENTEDGE);
+}
+
+}  // namespace pages
+
+int ShowSampleMenu(HWND owner, POINT screenPoint) {
+  const HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"&Open");
+  SetMenuDefaultItem(menu, 1, FALSE);
+  AppendMenuW(menu, MF_STRING, 2, L"&Rename");
+  AppendMenuW(menu, MF_STRING | MF_CHECKED, 3, L"Show &hidden files");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, 4, L"&Small icons");
+  AppendMenuW(menu, MF_STRING, 5, L"&Large icons");
+  AppendMenuW(menu, MF_STRING, 6, L"&Details");
+  CheckMenuRadioItem(menu, 4, 6, 6, MF_BYCOMMAND);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING | MF_GRAYED, 7, L"&Paste");
+  const HMENU sort = CreatePopupMenu();
+  AppendMenuW(sort, MF_STRING, 8, L"By &name");
+  AppendMenuW(sort, MF_STRING, 9, L"By &date");
+  AppendMenuW(sort, MF_STRING, 10, L"By &size");
+  CheckMenuRadioItem(sort, 8, 10, 8, MF_BYCOMMAND);
+  AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sort), L"Sort &by");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, 11, L"P&roperties");
+  const int command =
+      static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                                      screenPoint.x, screenPoint.y, 0, GetAncestor(owner, GA_ROOT), nullptr));
+  DestroyMenu(menu);
+  return command;
+}
+
+}  // namespace gallery

@@ -1,0 +1,90 @@
+// The command line, where the skin file is looked for, and page look-up.
+#include "tools/skin_gallery/options.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+#include "tools/skin_gallery/pages.h"
+
+namespace gallery {
+namespace {
+
+TEST(OptionsTest, Parse) {
+  struct Case {
+    std::vector<std::wstring> arguments;
+    std::wstring skinFile, page;
+    bool noSkin;
+    bool error;
+  };
+  const Case cases[] = {
+      {{}, L"tebix.tbx", L"", false, false},
+      {{L"dark.tbx"}, L"dark.tbx", L"", false, false},
+      {{L"--page", L"buttons"}, L"tebix.tbx", L"buttons", false, false},
+      {{L"--page=Dates", L"C:\\skins\\a b.tbx"}, L"C:\\skins\\a b.tbx", L"Dates", false, false},
+      {{L"--no-skin", L"--page", L"3"}, L"tebix.tbx", L"3", true, false},
+      {{L"x.tbx", L"--no-skin"}, L"x.tbx", L"", true, false},
+      {{L"--page"}, L"tebix.tbx", L"", false, true},
+      {{L"--page="}, L"tebix.tbx", L"", false, true},
+      {{L"--page", L""}, L"tebix.tbx", L"", false, true},
+      {{L"--skin", L"x.tbx"}, L"tebix.tbx", L"", false, true},
+      {{L"a.tbx", L"b.tbx"}, L"a.tbx", L"", false, true},
+      {{L""}, L"tebix.tbx", L"", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    const ParsedOptions parsed = ParseOptions(c.arguments);
+    EXPECT_EQ(!parsed.error.empty(), c.error);
+    if (c.error) continue;
+    EXPECT_EQ(parsed.options.skinFile, c.skinFile);
+    EXPECT_EQ(parsed.options.page, c.page);
+    EXPECT_EQ(parsed.options.noSkin, c.noSkin);
+  }
+}
+
+TEST(OptionsTest, SkinFileIsLookedForHereThenBesideTheProgram) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / "skin_gallery_options_test";
+  fs::remove_all(root);
+  const fs::path here = root / "work", program = root / "bin";
+  fs::create_directories(here / "skins");
+  fs::create_directories(program);
+  std::ofstream(here / "mine.tbx") << "x";
+  std::ofstream(here / "skins" / "dark.tbx") << "x";
+
+  struct Case {
+    fs::path file, expected;
+  };
+  const Case cases[] = {
+      {"mine.tbx", here / "mine.tbx"},
+      {"skins/dark.tbx", (here / "skins" / "dark.tbx").lexically_normal()},
+      {"tebix.tbx", program / "tebix.tbx"},  // not here: beside the program, found or not
+      {"skins", program / "skins"},          // a folder is no skin file
+      {root / "elsewhere.tbx", root / "elsewhere.tbx"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ResolveSkinFile(c.file, here, program), c.expected) << c.file;
+  }
+  fs::remove_all(root);
+}
+
+TEST(OptionsTest, PagesAreFoundByNameTitleOrNumber) {
+  const Page* buttons = &Pages()[1];
+  struct Case {
+    const wchar_t* key;
+    const Page* expected;
+  };
+  for (const Case& c :
+       {Case{L"buttons", buttons}, Case{L"BUTTONS", buttons}, Case{L"Buttons", buttons}, Case{L"2", buttons},
+        Case{L"1", &Pages().front()}, Case{L"Edit, list and combo boxes", &Pages()[2]},
+        Case{L"10", &Pages()[9]}, Case{L"0", nullptr}, Case{L"11", nullptr}, Case{L"", nullptr},
+        Case{L"button", nullptr}}) {
+    EXPECT_EQ(FindPage(c.key), c.expected) << testing::PrintToString(std::wstring(c.key));
+  }
+  std::set<std::wstring> names;
+  for (const Page& page : Pages()) EXPECT_TRUE(names.insert(page.name).second) << "names are unique";
+}
+
+}  // namespace
+}  // namespace gallery
