@@ -44,9 +44,9 @@ class Builder {
 
   HWND Add(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int x, int y, int width,
            int height) {
-    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                                   form_.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, form_.window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)), GetModuleHandleW(nullptr), nullptr);
     if (!control) {
       const std::wstring name(className);
       throw std::runtime_error("cannot create a control of class " + std::string(name.begin(), name.end()));
@@ -65,7 +65,9 @@ class Builder {
   int nextId_ = 1000;
 };
 
-std::wstring Numbered(const wchar_t* stem, int n) { return stem + std::to_wstring(n); }
+std::wstring Numbered(const wchar_t* stem, int n) {
+  return stem + std::to_wstring(n);
+}
 
 void FillList(HWND list, UINT add, const wchar_t* stem, int count) {
   for (int i = 0; i < count; ++i)
@@ -106,7 +108,8 @@ void AddTreeView(Builder& b, const RECT& r) {
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT;
     insert.item.pszText = text.data();
-    auto parent = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    auto parent = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     for (int leaf = 0; leaf < 5; ++leaf) {
       std::wstring leafText = Numbered(L"Entry ", leaf + 1);
       insert.hParent = parent;
@@ -130,7 +133,8 @@ void AddTabControl(Builder& b, const RECT& r) {
 
 std::wstring ManyLines() {
   std::wstring text;
-  for (int i = 1; i <= 30; ++i) text += L"Line " + std::to_wstring(i) + L" of a longer note that runs past the right edge\r\n";
+  for (int i = 1; i <= 30; ++i)
+    text += L"Line " + std::to_wstring(i) + L" of a longer note that runs past the right edge\r\n";
   return text;
 }
 
@@ -150,8 +154,8 @@ HWND AddEditField(Builder& b, Flow& flow, int n, DWORD editStyle) {
   const RECT r = flow.Place(164, 22);
   b.Add(L"Static", Numbered(L"Field ", n).c_str(), SS_LEFT, 0, r.left, r.top + 3, 56, 18);
   const std::wstring text = (editStyle & ES_NUMBER) ? std::to_wstring(n * 11) : Numbered(L"value ", n);
-  return b.Add(L"Edit", text.c_str(), ES_AUTOHSCROLL | WS_TABSTOP | editStyle, WS_EX_CLIENTEDGE, r.left + 60, r.top,
-               104, 22);
+  return b.Add(L"Edit", text.c_str(), ES_AUTOHSCROLL | WS_TABSTOP | editStyle, WS_EX_CLIENTEDGE, r.left + 60,
+               r.top, 104, 22);
 }
 
 // A label and a combo box beside it, filled and with an item chosen.
@@ -163,7 +167,9 @@ void AddComboField(Builder& b, Flow& flow, int n, DWORD comboStyle) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(n % 20), 0);
 }
 
-INT_PTR CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
 
 // An etched line across the window.
 void AddSeparator(Builder& b, Flow& flow) {
@@ -175,10 +181,10 @@ void AddSeparator(Builder& b, Flow& flow) {
 
 void InitCommonControlClasses() {
   static const bool done = [] {
-    INITCOMMONCONTROLSEX classes{sizeof classes,
-                                 ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
-                                     ICC_INTERNET_CLASSES | ICC_PAGESCROLLER_CLASS | ICC_NATIVEFNTCTL_CLASS |
-                                     ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
+                                                     ICC_COOL_CLASSES | ICC_INTERNET_CLASSES |
+                                                     ICC_PAGESCROLLER_CLASS | ICC_NATIVEFNTCTL_CLASS |
+                                                     ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     return InitCommonControlsEx(&classes) != FALSE;
   }();
   if (!done) throw std::runtime_error("InitCommonControlsEx failed");
@@ -202,8 +208,8 @@ ControlWindow CreateControlWindow() {
   tmpl.push_back(8);  // point size
   for (const wchar_t* c = L"MS Shell Dlg"; *c; ++c) tmpl.push_back(static_cast<WORD>(*c));
   tmpl.push_back(0);
-  form.window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(tmpl.data()),
-                                           nullptr, FormProc, 0);
+  form.window = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                           reinterpret_cast<DLGTEMPLATE*>(tmpl.data()), nullptr, FormProc, 0);
   if (!form.window) throw std::runtime_error("cannot create the form");
   auto font = reinterpret_cast<HFONT>(SendMessageW(form.window, WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -213,8 +219,8 @@ ControlWindow CreateControlWindow() {
   HWND toolbar = b.Add(TOOLBARCLASSNAMEW, L"", TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0, 0);
   SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-  const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, -1, STD_CUT, STD_COPY, STD_PASTE, -1, STD_UNDO,
-                        STD_REDOW, -1, STD_FIND, STD_PRINT, STD_HELP};
+  const int images[] = {STD_FILENEW, STD_FILEOPEN, STD_FILESAVE, -1, STD_CUT,  STD_COPY,  STD_PASTE,
+                        -1,          STD_UNDO,     STD_REDOW,    -1, STD_FIND, STD_PRINT, STD_HELP};
   int command = 100;
   for (int image : images) {
     TBBUTTON button{};
@@ -248,13 +254,14 @@ ControlWindow CreateControlWindow() {
   // Multi-line edits and list boxes.
   const std::wstring lines = ManyLines();
   for (int i = 0; i < 4; ++i)
-    b.Add(L"Edit", lines.c_str(),
-          ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
-          WS_EX_CLIENTEDGE, flow.Place(140, 80));
+    b.Add(
+        L"Edit", lines.c_str(),
+        ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+        WS_EX_CLIENTEDGE, flow.Place(140, 80));
   for (int i = 0; i < 7; ++i) {
     const DWORD selection = i < 5 ? LBS_NOTIFY : LBS_NOTIFY | LBS_EXTENDEDSEL;
-    HWND list = b.Add(L"ListBox", L"", selection | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
-                      flow.Place(80, 80));
+    HWND list = b.Add(L"ListBox", L"", selection | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                      WS_EX_CLIENTEDGE, flow.Place(80, 80));
     FillList(list, LB_ADDSTRING, L"Item ", 30);
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
   }
@@ -336,8 +343,9 @@ ControlWindow CreateControlWindow() {
   // Push buttons (plain, default, flat), check boxes drawn as buttons, and
   // check boxes on their own.
   for (int i = 0; i < 20; ++i) {
-    const DWORD style =
-        i == 0 || i == 10 ? BS_DEFPUSHBUTTON : i == 5 || i == 15 ? BS_PUSHBUTTON | BS_FLAT : BS_PUSHBUTTON;
+    const DWORD style = i == 0 || i == 10   ? BS_DEFPUSHBUTTON
+                        : i == 5 || i == 15 ? BS_PUSHBUTTON | BS_FLAT
+                                            : BS_PUSHBUTTON;
     b.Add(L"Button", Numbered(L"Action ", i + 1).c_str(), style | WS_TABSTOP, 0, flow.Place(88, 25));
   }
   for (int i = 0; i < 2; ++i)

@@ -51,7 +51,9 @@ struct Options {
   int holdSeconds = 0;
 };
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // One round's figures; times of messages in microseconds, the rest in ms.
 struct Round {
@@ -104,12 +106,14 @@ struct Marks {
     int controls = 0, skinned = 0, noHook = 0;
   };
   std::map<std::string, PerClass> classes;
-  int skinned = 0, noHook = 0;              // of the 200 controls
-  int innerWindows = 0, innerSkinned = 0;   // windows the controls made themselves
+  int skinned = 0, noHook = 0;             // of the 200 controls
+  int innerWindows = 0, innerSkinned = 0;  // windows the controls made themselves
   bool formSkinned = false, formNoHook = false;
 };
 
-bool Has(HWND window, const char* property) { return GetPropA(window, property) != nullptr; }
+bool Has(HWND window, const char* property) {
+  return GetPropA(window, property) != nullptr;
+}
 
 struct InnerWalk {
   HWND form;
@@ -174,9 +178,10 @@ Round RunRound(const Options& options, bool skinned, Marks* marks) {
 }
 
 void PrintRound(const char* phase, int number, const Round& r) {
-  std::printf("%-7s round %d: create %7.1f  show+paint %7.1f  repaint %7.1f  destroy %7.1f ms;"
-              "  messages %.2f %.2f %.2f us\n",
-              phase, number, r.create, r.showPaint, r.repaint, r.destroy, r.hotKey, r.checkBox, r.edit);
+  std::printf(
+      "%-7s round %d: create %7.1f  show+paint %7.1f  repaint %7.1f  destroy %7.1f ms;"
+      "  messages %.2f %.2f %.2f us\n",
+      phase, number, r.create, r.showPaint, r.repaint, r.destroy, r.hotKey, r.checkBox, r.edit);
 }
 
 // Shows the form once more, unmeasured, for `seconds` (to look at it).
@@ -218,8 +223,8 @@ Spread Summary(const std::vector<Round>& rounds, Field field) {
 }
 
 template <typename Field>
-void PrintRow(const char* label, const std::vector<Round>& plain, const std::vector<Round>& skinned, Field field,
-              double goal) {
+void PrintRow(const char* label, const std::vector<Round>& plain, const std::vector<Round>& skinned,
+              Field field, double goal) {
   const Spread p = Summary(plain, field), s = Summary(skinned, field);
   const double ratio = s.median / p.median;
   std::printf("%-34s %9.2f %9.2f %7.2f", label, p.median, s.median, ratio);
@@ -287,30 +292,46 @@ int main(int argc, char** argv) {
     Marks marks;
     const std::vector<Round> skinned = RunPhase("skinned", options, &marks);
 
-    std::printf("skin cost: a form of %d controls, plain, then with Tebix_VB6.dll and %s\n", vdk::bench::kControlCount,
-                skin.c_str());
-    std::printf("%d rounds after one warm-up round each; medians; %d repaints a round; %d messages a control\n\n",
-                options.rounds, options.repaints, options.messages);
-    std::printf("%-34s %9s %9s %7s   %-15s  %s\n", "", "plain", "skinned", "ratio", "goal", "spread (min..max)");
-    PrintRow("build and show (ms)", plain, skinned, [](const Round& r) { return r.build(); }, 1.5);
-    PrintRow("  of which creating (ms)", plain, skinned, [](const Round& r) { return r.create; }, 0);
-    PrintRow("  of which showing, painting (ms)", plain, skinned, [](const Round& r) { return r.showPaint; }, 0);
-    PrintRow("repaint whole form (ms)", plain, skinned, [](const Round& r) { return r.repaint; }, 2.0);
-    PrintRow("message, hot-key HKM_GETHOTKEY (us)", plain, skinned, [](const Round& r) { return r.hotKey; }, 1.3);
-    PrintRow("message, check box BM_GETCHECK (us)", plain, skinned, [](const Round& r) { return r.checkBox; }, 1.3);
-    PrintRow("message, edit WM_GETTEXTLENGTH (us)", plain, skinned, [](const Round& r) { return r.edit; }, 1.3);
-    PrintRow("destroy (ms)", plain, skinned, [](const Round& r) { return r.destroy; }, 0);
+    std::printf("skin cost: a form of %d controls, plain, then with Tebix_VB6.dll and %s\n",
+                vdk::bench::kControlCount, skin.c_str());
+    std::printf(
+        "%d rounds after one warm-up round each; medians; %d repaints a round; %d messages a control\n\n",
+        options.rounds, options.repaints, options.messages);
+    std::printf("%-34s %9s %9s %7s   %-15s  %s\n", "", "plain", "skinned", "ratio", "goal",
+                "spread (min..max)");
+    PrintRow(
+        "build and show (ms)", plain, skinned, [](const Round& r) { return r.build(); }, 1.5);
+    PrintRow(
+        "  of which creating (ms)", plain, skinned, [](const Round& r) { return r.create; }, 0);
+    PrintRow(
+        "  of which showing, painting (ms)", plain, skinned, [](const Round& r) { return r.showPaint; }, 0);
+    PrintRow(
+        "repaint whole form (ms)", plain, skinned, [](const Round& r) { return r.repaint; }, 2.0);
+    PrintRow(
+        "message, hot-key HKM_GETHOTKEY (us)", plain, skinned, [](const Round& r) { return r.hotKey; }, 1.3);
+    PrintRow(
+        "message, check box BM_GETCHECK (us)", plain, skinned, [](const Round& r) { return r.checkBox; },
+        1.3);
+    PrintRow(
+        "message, edit WM_GETTEXTLENGTH (us)", plain, skinned, [](const Round& r) { return r.edit; }, 1.3);
+    PrintRow(
+        "destroy (ms)", plain, skinned, [](const Round& r) { return r.destroy; }, 0);
     const double forwarded = Summary(plain, [](const Round& r) { return r.forwardedHotKey; }).median;
-    std::printf("for comparison, without the library: HKM_GETHOTKEY through one forwarding subclass of our own "
-                "%.2f us, %.2f x plain\n",
-                forwarded, forwarded / Summary(plain, [](const Round& r) { return r.hotKey; }).median);
+    std::printf(
+        "for comparison, without the library: HKM_GETHOTKEY through one forwarding subclass of our own "
+        "%.2f us, %.2f x plain\n",
+        forwarded, forwarded / Summary(plain, [](const Round& r) { return r.hotKey; }).median);
 
-    std::printf("\nafter the skinned build: %d of %d controls carry \"Tebix\", %d carry \"Tebix_NoHook\", %d neither\n",
-                marks.skinned, vdk::bench::kControlCount, marks.noHook,
-                vdk::bench::kControlCount - marks.skinned - marks.noHook);
-    std::printf("the form itself: \"Tebix\" %s, \"Tebix_NoHook\" %s; windows inside the controls: %d, %d with \"Tebix\"\n",
-                marks.formSkinned ? "yes" : "no", marks.formNoHook ? "yes" : "no", marks.innerWindows,
-                marks.innerSkinned);
+    std::printf(
+        "\nafter the skinned build: %d of %d controls carry \"Tebix\", %d carry \"Tebix_NoHook\", %d "
+        "neither\n",
+        marks.skinned, vdk::bench::kControlCount, marks.noHook,
+        vdk::bench::kControlCount - marks.skinned - marks.noHook);
+    std::printf(
+        "the form itself: \"Tebix\" %s, \"Tebix_NoHook\" %s; windows inside the controls: %d, %d with "
+        "\"Tebix\"\n",
+        marks.formSkinned ? "yes" : "no", marks.formNoHook ? "yes" : "no", marks.innerWindows,
+        marks.innerSkinned);
     std::printf("%-22s %8s %7s %13s\n", "class", "controls", "\"Tebix\"", "\"Tebix_NoHook\"");
     for (const auto& [name, c] : marks.classes)
       std::printf("%-22s %8d %7d %13d\n", name.c_str(), c.controls, c.skinned, c.noHook);
