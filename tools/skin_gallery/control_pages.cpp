@@ -331,24 +331,25 @@ void BuildScrollBars(HWND panel) {
 
   struct BarCase {
     int x, y;
+    int labelWidth;
     const wchar_t* label;
     const char* className;  // VB6 classes are ANSI; nullptr: "ScrollBar"
     DWORD style;
     int width, height;
   };
   const BarCase bars[] = {
-      {kLeft, 34, L"Horizontal", nullptr, SBS_HORZ, kWidth, kBar},
-      {kLeft, 74, L"Horizontal, disabled", nullptr, SBS_HORZ | WS_DISABLED, kWidth, kBar},
-      {kLeft, 114, L"Vertical", nullptr, SBS_VERT, kBar, 120},
-      {kLeft + 100, 114, L"Size box (SBS_SIZEBOX)", nullptr, SBS_SIZEBOX, 20, 20},
-      {kLeft + 100, 174, L"Size grip (SBS_SIZEGRIP)", nullptr, SBS_SIZEGRIP, 20, 20},
-      {kRight, 34, L"ThunderRT6HScrollBar", "ThunderRT6HScrollBar", SBS_HORZ, kWidth, kBar},
-      {kRight, 74, L"ThunderHScrollBar", "ThunderHScrollBar", SBS_HORZ, kWidth, kBar},
-      {kRight, 114, L"ThunderRT6VScrollBar", "ThunderRT6VScrollBar", SBS_VERT, kBar, 120},
-      {kRight + 180, 114, L"ThunderVScrollBar", "ThunderVScrollBar", SBS_VERT, kBar, 120},
+      {kLeft, 34, kWidth, L"Horizontal", nullptr, SBS_HORZ, kWidth, kBar},
+      {kLeft, 74, kWidth, L"Horizontal, disabled", nullptr, SBS_HORZ | WS_DISABLED, kWidth, kBar},
+      {kLeft, 114, 90, L"Vertical", nullptr, SBS_VERT, kBar, 120},
+      {kLeft + 100, 114, 170, L"Size box (SBS_SIZEBOX)", nullptr, SBS_SIZEBOX, 20, 20},
+      {kLeft + 100, 174, 170, L"Size grip (SBS_SIZEGRIP)", nullptr, SBS_SIZEGRIP, 20, 20},
+      {kRight, 34, kWidth, L"ThunderRT6HScrollBar", "ThunderRT6HScrollBar", SBS_HORZ, kWidth, kBar},
+      {kRight, 74, kWidth, L"ThunderHScrollBar", "ThunderHScrollBar", SBS_HORZ, kWidth, kBar},
+      {kRight, 114, 170, L"ThunderRT6VScrollBar", "ThunderRT6VScrollBar", SBS_VERT, kBar, 120},
+      {kRight + 180, 114, 170, L"ThunderVScrollBar", "ThunderVScrollBar", SBS_VERT, kBar, 120},
   };
   for (const BarCase& bar : bars) {
-    kit::Label(panel, bar.label, bar.x, bar.y, 170);
+    kit::Label(panel, bar.label, bar.x, bar.y, bar.labelWidth);
     const int top = bar.y + kLabelHeight + 2;
     const HWND control = bar.className ? kit::CreateA(panel, bar.className, "", bar.style | WS_TABSTOP, 0,
                                                       bar.x, top, bar.width, bar.height)

@@ -446,6 +446,7 @@ void BuildFrames(HWND panel) {
     opened.push_back(frame);
   }
   frames::ArrangeFrames(panel, opened, show);
+  if (show) SetActiveWindow(root);  // the gallery keeps the focus
 
   kit::Heading(panel, L"Top-level frames", 16, 12, 700);
   kit::Label(panel,

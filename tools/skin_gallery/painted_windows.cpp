@@ -333,6 +333,9 @@ LRESULT CALLBACK GridProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         DrawNow(window, [&](HDC dc) { DrawRecordMarker(window, dc); });
       }
       return 0;
+    case WM_PRINTCLIENT:
+      DrawGrid(window, reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_LBUTTONDOWN:
       SetFocus(window);
       SelectCell(window, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
@@ -350,6 +353,9 @@ LRESULT CALLBACK DataListProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   switch (message) {
     case WM_PAINT:
       return Paint(window, [&](HDC dc) { DrawDataList(window, dc); });
+    case WM_PRINTCLIENT:
+      DrawDataList(window, reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_LBUTTONDOWN: {
       SetFocus(window);
       const int item =
@@ -370,6 +376,9 @@ LRESULT CALLBACK DataComboProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   switch (message) {
     case WM_PAINT:
       return Paint(window, [&](HDC dc) { DrawDataCombo(window, dc); });
+    case WM_PRINTCLIENT:
+      DrawDataCombo(window, reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_LBUTTONDOWN: {
       SetFocus(window);
       const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -396,6 +405,9 @@ LRESULT CALLBACK TabbedDialogProc(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_PAINT:
       return Paint(window, [&](HDC dc) { DrawTabbedDialog(window, dc); });
+    case WM_PRINTCLIENT:
+      DrawTabbedDialog(window, reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_LBUTTONDOWN: {
       SetFocus(window);
       RECT client;
@@ -420,6 +432,10 @@ LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (std::string_view(className) == "ThunderPictureBoxDC") {
       DrawNow(window, [&](HDC dc) { DrawStroke(window, dc); });
     }
+    return 0;
+  }
+  if (message == WM_PRINTCLIENT) {
+    DrawPicture(window, reinterpret_cast<HDC>(wParam));
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

@@ -1,7 +1,8 @@
 // Window procedures of the stand-ins that paint themselves (stand_ins.h):
 // grids, data lists and combos, picture boxes, the tabbed dialog control and
 // windows that show a line of text (MFC control bars and views, the plain
-// class). Forms and frames are in frame_windows.h.
+// class). Forms and frames are in frame_windows.h. The controls also draw
+// themselves into the DC of WM_PRINTCLIENT.
 #pragma once
 
 #include <windows.h>

@@ -1,12 +1,13 @@
-// The command line, where the skin file is looked for, and page look-up.
-#include "tools/skin_gallery/options.h"
-
+// The gallery program's own pieces: the command line, where the skin file
+// is looked for, page look-up, and what it says about the library.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <vector>
 
+#include "tools/skin_gallery/options.h"
 #include "tools/skin_gallery/pages.h"
+#include "tools/skin_gallery/tebix_library.h"
 
 namespace gallery {
 namespace {
@@ -84,6 +85,48 @@ TEST(OptionsTest, PagesAreFoundByNameTitleOrNumber) {
   }
   std::set<std::wstring> names;
   for (const Page& page : Pages()) EXPECT_TRUE(names.insert(page.name).second) << "names are unique";
+}
+
+TEST(LibraryReportTest, NamesWhatIsMissing) {
+  struct Case {
+    bool loaded;
+    std::vector<std::string> missing;
+    std::vector<std::wstring> said;  // empty: nothing to report
+  };
+  const Case cases[] = {
+      {false, {}, {L"Tebix_VB6.dll", L"could not be loaded", L"error 126"}},
+      {true, {}, {}},
+      {true, {"Tebix_Map"}, {L"Tebix_VB6.dll: Tebix_Map not found"}},
+      {true, {"Tebix_Attach_Ex", "Tebix_Detach_Ex"}, {L"Tebix_Attach_Ex, Tebix_Detach_Ex not found"}},
+  };
+  for (const Case& c : cases) {
+    TebixLibrary library;
+    library.module = c.loaded ? GetModuleHandleW(nullptr) : nullptr;  // any module will do
+    library.loadError = 126;
+    library.missing = c.missing;
+    const std::wstring report = library.Problems();
+    EXPECT_EQ(report.empty(), c.said.empty()) << testing::PrintToString(report);
+    for (const std::wstring& part : c.said) {
+      EXPECT_NE(report.find(part), std::wstring::npos) << testing::PrintToString(report);
+    }
+  }
+}
+
+// The attach functions take ANSI paths: whatever the name, the ANSI form
+// names the same file.
+TEST(AnsiPathTest, NamesTheSameFile) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "skin_gallery_ansi_test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  for (const wchar_t* name : {L"tebix.tbx", L"a skin with spaces.tbx", L"caf\u00e9.tbx", L"\u4e2d\u6587.tbx",
+                              L"\u0e44\u0e17\u0e22.tbx"}) {
+    const fs::path file = folder / name;
+    std::ofstream(file) << "skin";
+    const std::string ansi = AnsiPath(file);
+    EXPECT_NE(GetFileAttributesA(ansi.c_str()), INVALID_FILE_ATTRIBUTES) << testing::PrintToString(ansi);
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace
