@@ -61,8 +61,8 @@ void StartEngine(HMODULE library) {
   SetEngineStarted(true);
   RememberFolder(library);
   DWORD major = 0, minor = 0;
-  if (!SystemVersion(major, minor) || major < 5) return;
-  g_version_flag = major == 5 ? 0 : 1;
+  if (!SystemVersion(major, minor) || VersionFlagFor(major) < 0) return;
+  g_version_flag = VersionFlagFor(major);
 
   InstallInterception();
   if (!StartDrawingSurfaces()) {

@@ -12,4 +12,9 @@ void SetEngineStarted(bool started) {
   g_started = started;
 }
 
+int VersionFlagFor(unsigned major) {
+  if (major < 5) return -1;
+  return major == 5 ? 0 : 1;
+}
+
 }  // namespace tebix

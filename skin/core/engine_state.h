@@ -7,4 +7,9 @@ namespace tebix {
 bool EngineStarted();
 void SetEngineStarted(bool started);
 
+// The system-version flag renderers consult, from the version the system
+// reports: 0 for 5.x, 1 for 6.0 and later; -1 before 5.0, where the engine
+// does not start.
+int VersionFlagFor(unsigned major);
+
 }  // namespace tebix

@@ -194,10 +194,13 @@ TEST_F(EditorWindowsTest, BadEntryIsNamedFocusedAndNothingIsWritten) {
   const std::wstring message = messageText();
   EXPECT_NE(message.find(L"附加命中率"), std::wstring::npos) << message;
   EXPECT_NE(message.find(L"255"), std::wstring::npos) << message;
+  // The editor focuses the field once the box has returned, a moment after it is gone.
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(parts, nullptr), &info));
-  EXPECT_EQ(info.hwndFocus, Control(parts, IDC_FORM6_TEXT12));
+  EXPECT_TRUE(WaitUntil([&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(parts, nullptr), &info) &&
+           info.hwndFocus == Control(parts, IDC_FORM6_TEXT12);
+  })) << "focus on " << info.hwndFocus;
   EXPECT_TRUE(changes().empty());
 }
 

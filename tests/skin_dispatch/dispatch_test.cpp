@@ -4,6 +4,7 @@
 #include <string>
 
 #include "skin/attach/dispatch.h"
+#include "skin/core/engine_state.h"
 
 namespace tebix {
 namespace {
@@ -201,6 +202,20 @@ TEST(Dispatch, EveryRowIsTested) {
   seen[3]++;  // Button, above
   for (int row = 1; row < kRowCount; ++row) EXPECT_GT(seen[row], 0) << "row " << row << " untested";
   for (int i = 0; i < static_cast<int>(R::kCount); ++i) EXPECT_STRNE(RendererName(static_cast<R>(i)), "?");
+}
+
+}  // namespace
+}  // namespace tebix
+
+namespace tebix {
+namespace {
+
+TEST(EngineStart, StartsFromWindows2000OnWithTheVersionFlag) {
+  const struct {
+    unsigned major;
+    int flag;
+  } versions[] = {{3, -1}, {4, -1}, {5, 0}, {6, 1}, {10, 1}};
+  for (const auto& v : versions) EXPECT_EQ(VersionFlagFor(v.major), v.flag) << v.major;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "skin/attach/engine_messages.h"
+#include "skin/attach/interception.h"
 #include "skin/attach/menu_interception.h"
 #include "skin/core/engine.h"
 #include "skin/core/exports.h"
@@ -38,6 +39,14 @@ const Case kAtCreation[] = {
     {L"Static", WS_CHILD | WS_VISIBLE, 0, Expect::kMarked},
     {L"EngineTestPlain", WS_CHILD | WS_VISIBLE, 0, Expect::kMarked},
 };
+
+TEST_F(EngineTest, EngineRunsOnTheSystemItFinds) {
+  EXPECT_EQ(SystemVersionFlag(), 1) << "Windows 6.1 as Wine reports it";
+  EXPECT_TRUE(CreationHookInstalled());
+  for (std::size_t i = 0; i < kHookedFunctionCount; ++i) {
+    EXPECT_TRUE(IsIntercepted(static_cast<HookedFunction>(i))) << HookedFunctionName(static_cast<HookedFunction>(i));
+  }
+}
 
 TEST_F(EngineTest, CreationAttachesMarksOrLeavesAlone) {
   UseProbesFor({RendererId::kListBox, RendererId::kPushButton, RendererId::kEdit});

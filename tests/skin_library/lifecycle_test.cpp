@@ -137,5 +137,20 @@ TEST(Lifecycle, AThousandCyclesOfAttachDetachMapAndReattachLeaveNothingBehind) {
   EXPECT_EQ(page.StillSkinned(), 0);
 }
 
+TEST(Lifecycle, ProcessEndsNormallyWithTheSkinStillAttached) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const std::string folder = BuildFolder();
+  const std::wstring exe = std::wstring(folder.begin(), folder.end()) + L"skin_exit_host.exe";
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_EQ(code, 7u);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 }  // namespace
 }  // namespace tebix::test
