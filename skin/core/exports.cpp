@@ -24,16 +24,38 @@ std::string DefaultSkinPath() {
   return std::string(LibraryFolder()) + kDefaultSkinFile;
 }
 
+// Every attach starts from no colour shift. Returns the shift shown before.
+HsvDeltas StartAttach() {
+  const HsvDeltas shown = CurrentDeltas();
+  ResetDeltas();
+  return shown;
+}
+
+// A load that did not take keeps the skin there was; if that skin was shown
+// shifted, it is shown as loaded again, to match the shift now being none
+// (its key colours would no longer match its recoloured pixels otherwise).
+void KeepSkinUnshifted(HsvDeltas shown) {
+  if (shown.Any() && SkinLoaded()) AdjustSkinHsv(0, 0, 0);
+}
+
 // Loads a skin file and, when it took, skins the thread's windows.
-void AttachFile(const char* path) {
-  if (LoadSkinFile(path, &InstallSkin) == 1) AttachAllWindows();
+void AttachFile(const char* path, HsvDeltas shown) {
+  if (LoadSkinFile(path, &InstallSkin) == 1) {
+    AttachAllWindows();
+  } else {
+    KeepSkinUnshifted(shown);
+  }
 }
 
 // After a load, shifts the skin's colours; the shift skins the windows. A
 // refused shift leaves them unprobed and unpainted, to be skinned as their
 // next messages would have them.
-void AttachShifted(int loaded, int hue, int saturation, int brightness) {
-  if (loaded == 1 && AdjustSkinHsv(hue, saturation, brightness) != 0) DispatchAllWindows();
+void AttachShifted(int loaded, HsvDeltas shown, int hue, int saturation, int brightness) {
+  if (loaded != 1) {
+    KeepSkinUnshifted(shown);
+  } else if (AdjustSkinHsv(hue, saturation, brightness) != 0) {
+    DispatchAllWindows();
+  }
 }
 
 bool OnSkinnedThread(HWND window) {
@@ -48,35 +70,35 @@ using namespace tebix;
 extern "C" {
 
 int WINAPI Tebix_Attach() {
-  ResetDeltas();
-  if (EngineRunning()) AttachFile(DefaultSkinPath().c_str());
+  const HsvDeltas shown = StartAttach();
+  if (EngineRunning()) AttachFile(DefaultSkinPath().c_str(), shown);
   return 0;
 }
 
 int WINAPI Tebix_Attach_Ex(const char* path, const char* /*password*/) {
-  ResetDeltas();
+  const HsvDeltas shown = StartAttach();
   if (!EngineRunning()) return 0;
-  AttachFile(path != nullptr ? path : DefaultSkinPath().c_str());
+  AttachFile(path != nullptr ? path : DefaultSkinPath().c_str(), shown);
   return 0;
 }
 
 int WINAPI Tebix_Attach_Ext(const char* path, const char* /*password*/, int hue, int saturation, int brightness) {
-  ResetDeltas();
+  const HsvDeltas shown = StartAttach();
   if (!EngineRunning()) return 0;
   const std::string file = path != nullptr ? std::string(path) : DefaultSkinPath();
-  AttachShifted(LoadSkinFile(file.c_str(), &InstallSkin), hue, saturation, brightness);
+  AttachShifted(LoadSkinFile(file.c_str(), &InstallSkin), shown, hue, saturation, brightness);
   return 0;
 }
 
 int WINAPI Tebix_Attach_Res(const void* block, int length, const char* /*password*/, int hue, int saturation,
                             int brightness) {
-  ResetDeltas();
+  const HsvDeltas shown = StartAttach();
   if (!EngineRunning()) return 0;
   // The block is read no further than the length the caller gave.
   const int loaded = block != nullptr
                          ? LoadSkinBlock(block, length > 0 ? static_cast<std::uint32_t>(length) : 0, &InstallSkin)
                          : LoadSkinFile(kDefaultSkinFile, &InstallSkin);
-  AttachShifted(loaded, hue, saturation, brightness);
+  AttachShifted(loaded, shown, hue, saturation, brightness);
   return 0;
 }
 

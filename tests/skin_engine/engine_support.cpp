@@ -112,22 +112,6 @@ HWND EngineTest::MakeAnsi(const char* class_name, DWORD style, DWORD ex_style, H
   return window;
 }
 
-bool HasProperty(HWND window, const char* name) {
-  return GetPropA(window, name) != nullptr;
-}
-
-WNDPROC ProcOf(HWND window) {
-  return reinterpret_cast<WNDPROC>(IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                                           : GetWindowLongPtrA(window, GWLP_WNDPROC));
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 void RegisterPlainClass(const wchar_t* name) {
   WNDCLASSW wc{};

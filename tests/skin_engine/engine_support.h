@@ -13,6 +13,7 @@
 
 #include "skin/attach/creation_hook.h"
 #include "skin/attach/skinned_window.h"
+#include "tests/common/window_checks.h"
 
 namespace tebix::test {
 
@@ -57,9 +58,6 @@ class EngineTest : public ::testing::Test {
   HWND parent_ = nullptr;
 };
 
-bool HasProperty(HWND window, const char* name);
-WNDPROC ProcOf(HWND window);
-void Pump();
 // Registers a class whose procedure is DefWindowProc (wide or ANSI), once.
 void RegisterPlainClass(const wchar_t* name);
 void RegisterPlainClassA(const char* name);

@@ -9,8 +9,13 @@
 #include "skin/attach/engine_messages.h"
 #include "skin/attach/interception.h"
 #include "skin/attach/menu_interception.h"
+#include "skin/core/colour_exports.h"
 #include "skin/core/engine.h"
 #include "skin/core/exports.h"
+#include "skin/core/shifted_colour.h"
+#include "skin/core/skin_data.h"
+#include "skin/core/skin_resources.h"
+#include "tests/common/message_boxes.h"
 #include "tests/skin_engine/engine_support.h"
 
 namespace tebix::test {
@@ -215,6 +220,33 @@ TEST_F(EngineTest, SecondAttachReplacesTheSkinInPlace) {
   EXPECT_EQ(Tebix_Detach(), 1) << "nothing loaded any more";
   EXPECT_EQ(Tebix_Attach(), 0);
   EXPECT_NE(ObjectOf(list), nullptr);
+}
+
+// Whether the skin bitmap DC shows the pixels of the skin as loaded.
+bool ShowsTheSkinAsLoaded() {
+  HDC loaded = CreateCompatibleDC(SkinBitmapDc());
+  const HGDIOBJ old = SelectObject(loaded, LoadedSkinBitmap());
+  const SIZE size = SkinBitmapSize();
+  int differing = 0;
+  for (int y = 0; y < size.cy; y += 7) {
+    for (int x = 0; x < size.cx; x += 7) differing += GetPixel(loaded, x, y) != GetPixel(SkinBitmapDc(), x, y);
+  }
+  SelectObject(loaded, old);
+  DeleteDC(loaded);
+  return differing == 0;
+}
+
+TEST_F(EngineTest, FailedLoadAfterAColourShiftShowsTheSkinAsLoaded) {
+  MessageBoxCatcher boxes;
+  ASSERT_EQ(Tebix_Adjust_HSV(120, 128, 128), 0);
+  EXPECT_FALSE(ShowsTheSkinAsLoaded()) << "shown recoloured";
+  const char damaged[] = ".TBX";
+  EXPECT_EQ(Tebix_Attach_Res(damaged, 4, "", 0, 0, 0), 0);
+  EXPECT_EQ(boxes.Take().size(), 1u);
+  EXPECT_TRUE(SkinLoaded()) << "the skin there was stays";
+  EXPECT_FALSE(CurrentDeltas().Any());
+  // The shift is gone, so the pixels drawn must be the skin's own.
+  EXPECT_TRUE(ShowsTheSkinAsLoaded());
 }
 
 }  // namespace

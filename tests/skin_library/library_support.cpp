@@ -11,20 +11,6 @@ void Bind(HMODULE module, const char* name, Fn& fn) {
   fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-BOOL CALLBACK AnswerBox(HWND window, LPARAM param) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  wchar_t cls[16] = {};
-  GetClassNameW(window, cls, 16);
-  HWND text = GetDlgItem(window, 0xFFFF);
-  if (lstrcmpW(cls, L"#32770") != 0 || text == nullptr) return TRUE;
-  wchar_t buffer[256] = {};
-  GetWindowTextW(text, buffer, 256);
-  reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(buffer);
-  PostMessageW(window, WM_COMMAND, IDOK, 0);
-  return TRUE;
-}
 
 const std::uint8_t* FollowJumps(const std::uint8_t* code) {
   for (int i = 0; i < 4 && code != nullptr; ++i) {
@@ -75,36 +61,6 @@ std::string BuildFolder() {
 std::vector<unsigned char> DefaultSkin() {
   std::ifstream in(BuildFolder() + "tebix.tbx", std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-MessageBoxCatcher::MessageBoxCatcher() {
-  InitializeCriticalSection(&lock_);
-  thread_ = std::thread([this] {
-    while (!stop_) {
-      std::vector<std::wstring> found;
-      EnumWindows(&AnswerBox, reinterpret_cast<LPARAM>(&found));
-      if (!found.empty()) {
-        EnterCriticalSection(&lock_);
-        texts_.insert(texts_.end(), found.begin(), found.end());
-        LeaveCriticalSection(&lock_);
-      }
-      Sleep(20);
-    }
-  });
-}
-
-MessageBoxCatcher::~MessageBoxCatcher() {
-  stop_ = true;
-  thread_.join();
-  DeleteCriticalSection(&lock_);
-}
-
-std::vector<std::wstring> MessageBoxCatcher::Take() {
-  EnterCriticalSection(&lock_);
-  std::vector<std::wstring> texts;
-  texts.swap(texts_);
-  LeaveCriticalSection(&lock_);
-  return texts;
 }
 
 int GdiObjectCount() {
@@ -159,23 +115,6 @@ EntryBytes InterceptedEntryBytes() {
     bytes.push_back(first);
   }
   return bytes;
-}
-
-bool HasProperty(HWND window, const char* name) {
-  return GetPropA(window, name) != nullptr;
-}
-
-WNDPROC ProcOf(HWND window) {
-  return reinterpret_cast<WNDPROC>(IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                                           : GetWindowLongPtrA(window, GWLP_WNDPROC));
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 }  // namespace tebix::test

@@ -5,11 +5,12 @@
 #include <windows.h>
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "tests/common/message_boxes.h"
+#include "tests/common/window_checks.h"
 
 namespace tebix::test {
 
@@ -45,23 +46,6 @@ std::string BuildFolder();
 // The default skin file's bytes.
 std::vector<unsigned char> DefaultSkin();
 
-// Answers the library's message boxes from another thread and keeps their texts.
-class MessageBoxCatcher {
- public:
-  MessageBoxCatcher();
-  ~MessageBoxCatcher();
-  MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-  MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
-  // The texts of the boxes answered so far, and forgets them.
-  std::vector<std::wstring> Take();
-
- private:
-  std::atomic<bool> stop_{false};
-  std::vector<std::wstring> texts_;
-  CRITICAL_SECTION lock_;
-  std::thread thread_;
-};
-
 // Live GDI objects of the process (the shared handle table where the system
 // does not count them itself).
 int GdiObjectCount();
@@ -72,10 +56,5 @@ std::size_t HeapBytesInUse();
 // (after the jumps the patcher follows).
 using EntryBytes = std::vector<std::array<std::uint8_t, 16>>;
 EntryBytes InterceptedEntryBytes();
-
-// What a host sees of a window.
-bool HasProperty(HWND window, const char* name);
-WNDPROC ProcOf(HWND window);
-void Pump();
 
 }  // namespace tebix::test
