@@ -1,5 +1,6 @@
-// Answers the message boxes the skinning library shows, from another
-// thread, and keeps their texts.
+// Watches this process for message boxes while it lives: each box shown is
+// read (caption, text, buttons) and dismissed from another thread while the
+// code that showed it waits in it, as a user would.
 #pragma once
 
 #include <windows.h>
@@ -10,58 +11,61 @@
 #include <thread>
 #include <vector>
 
+#include "tests/gui_driver/gui_driver.h"
+
 namespace tebix::test {
 
-class MessageBoxCatcher {
+struct SeenBox {
+  std::wstring caption;
+  std::wstring text;
+  int buttons = 0;
+  bool owned = false;
+};
+
+class MessageBoxWatcher {
  public:
-  MessageBoxCatcher() : thread_([this] { Watch(); }) {}
-  ~MessageBoxCatcher() {
+  MessageBoxWatcher() : thread_([this] { Watch(); }) {}
+  ~MessageBoxWatcher() {
     stop_ = true;
     thread_.join();
   }
-  MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-  MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
-  // The texts of the boxes answered so far; forgets them.
-  std::vector<std::wstring> Take() {
-    std::lock_guard<std::mutex> lock(mutex_);
+  // Every box seen so far.
+  std::vector<SeenBox> Seen() {
+    std::lock_guard lock(mutex_);
+    return seen_;
+  }
+  // The texts of the boxes seen since the last call.
+  std::vector<std::wstring> TakeTexts() {
+    std::lock_guard lock(mutex_);
     std::vector<std::wstring> texts;
-    texts.swap(texts_);
+    for (std::size_t i = taken_; i < seen_.size(); ++i) texts.push_back(seen_[i].text);
+    taken_ = seen_.size();
     return texts;
   }
 
  private:
-  // A message box of this process: a dialog with the message text in a static control 0xFFFF.
-  static BOOL CALLBACK Answer(HWND window, LPARAM found) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    HWND text = GetDlgItem(window, 0xFFFF);
-    if (lstrcmpW(name, L"#32770") != 0 || text == nullptr) return TRUE;
-    wchar_t buffer[256] = {};
-    GetWindowTextW(text, buffer, 256);
-    reinterpret_cast<std::vector<std::wstring>*>(found)->push_back(buffer);
-    PostMessageW(window, WM_COMMAND, IDOK, 0);
-    return TRUE;
-  }
-
   void Watch() {
     while (!stop_) {
-      std::vector<std::wstring> found;
-      EnumWindows(&Answer, reinterpret_cast<LPARAM>(&found));
-      if (!found.empty()) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        texts_.insert(texts_.end(), found.begin(), found.end());
+      if (auto box = vdk::gui::WaitForMessageBox(GetCurrentProcessId(), 50)) {
+        SeenBox seen{box->title, box->text};
+        seen.buttons = static_cast<int>(vdk::gui::Children(box->window, L"Button").size());
+        seen.owned = GetWindow(box->window, GW_OWNER) != nullptr;
+        {
+          std::lock_guard lock(mutex_);
+          seen_.push_back(seen);
+        }
+        vdk::gui::Dismiss(*box, IDOK);
       }
-      Sleep(20);
     }
   }
 
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
-  std::vector<std::wstring> texts_;
+  std::vector<SeenBox> seen_;
+  std::size_t taken_ = 0;
   std::thread thread_;
 };
 

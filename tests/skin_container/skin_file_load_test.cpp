@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "skin/core/skin_file_load.h"
-#include "tests/gui_driver/gui_driver.h"
+#include "tests/common/message_boxes.h"
 #include "tests/skin_container/temp_folder.h"
 #include "tools/tbxtool/lzari_encoder.h"
 #include "tools/tbxtool/sample_skin.h"
@@ -22,47 +19,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct SeenBox {
-  std::wstring caption;
-  std::wstring text;
-  int buttons = 0;
-  bool owned = false;
-};
-
-// Watches this process for message boxes while it lives.
-class MessageBoxWatcher {
- public:
-  MessageBoxWatcher() : thread_([this] { Watch(); }) {}
-  ~MessageBoxWatcher() {
-    stop_ = true;
-    thread_.join();
-  }
-  std::vector<SeenBox> Seen() {
-    std::lock_guard lock(mutex_);
-    return seen_;
-  }
-
- private:
-  void Watch() {
-    while (!stop_) {
-      if (auto box = vdk::gui::WaitForMessageBox(GetCurrentProcessId(), 50)) {
-        SeenBox seen{box->title, box->text};
-        seen.buttons = static_cast<int>(vdk::gui::Children(box->window, L"Button").size());
-        seen.owned = GetWindow(box->window, GW_OWNER) != nullptr;
-        {
-          std::lock_guard lock(mutex_);
-          seen_.push_back(seen);
-        }
-        vdk::gui::Dismiss(*box, IDOK);
-      }
-    }
-  }
-
-  std::atomic<bool> stop_{false};
-  std::mutex mutex_;
-  std::vector<SeenBox> seen_;
-  std::thread thread_;
-};
+using test::MessageBoxWatcher;
+using test::SeenBox;
 
 // The installer the loader hands unpacked skins to; records what it got.
 struct Installed {

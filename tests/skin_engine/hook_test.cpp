@@ -237,12 +237,12 @@ bool ShowsTheSkinAsLoaded() {
 }
 
 TEST_F(EngineTest, FailedLoadAfterAColourShiftShowsTheSkinAsLoaded) {
-  MessageBoxCatcher boxes;
+  MessageBoxWatcher boxes;
   ASSERT_EQ(Tebix_Adjust_HSV(120, 128, 128), 0);
   EXPECT_FALSE(ShowsTheSkinAsLoaded()) << "shown recoloured";
   const char damaged[] = ".TBX";
   EXPECT_EQ(Tebix_Attach_Res(damaged, 4, "", 0, 0, 0), 0);
-  EXPECT_EQ(boxes.Take().size(), 1u);
+  EXPECT_EQ(boxes.TakeTexts().size(), 1u);
   EXPECT_TRUE(SkinLoaded()) << "the skin there was stays";
   EXPECT_FALSE(CurrentDeltas().Any());
   // The shift is gone, so the pixels drawn must be the skin's own.

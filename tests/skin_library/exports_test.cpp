@@ -48,7 +48,7 @@ class ExportsTest : public ::testing::Test {
   HWND parent_ = nullptr, hotkey_ = nullptr;
   WNDPROC own_proc_ = nullptr;
   std::vector<unsigned char> skin_ = DefaultSkin();
-  MessageBoxCatcher boxes_;
+  MessageBoxWatcher boxes_;
 };
 
 TEST_F(ExportsTest, CallsWithoutASkinAnswerAndChangeNothing) {
@@ -70,14 +70,14 @@ TEST_F(ExportsTest, CallsWithoutASkinAnswerAndChangeNothing) {
   SetCurrentDirectoryW(L"C:\\");
   EXPECT_EQ(l.AttachRes(nullptr, 0, "", 0, 0, 0), 0);
   SetCurrentDirectoryW(folder);
-  EXPECT_EQ(boxes_.Take(), std::vector<std::wstring>{kBadFile});
+  EXPECT_EQ(boxes_.TakeTexts(), std::vector<std::wstring>{kBadFile});
   EXPECT_EQ(l.AttachEx("no such skin.tbx", ""), 0);
-  EXPECT_EQ(boxes_.Take(), std::vector<std::wstring>{kBadFile});
+  EXPECT_EQ(boxes_.TakeTexts(), std::vector<std::wstring>{kBadFile});
   // The block is read no further than the length given: a short length is a damaged skin.
   EXPECT_EQ(l.AttachRes(skin_.data(), static_cast<int>(skin_.size()) - 1, "", 0, 0, 0), 0);
-  EXPECT_EQ(boxes_.Take(), std::vector<std::wstring>{kBadFormat});
+  EXPECT_EQ(boxes_.TakeTexts(), std::vector<std::wstring>{kBadFormat});
   EXPECT_EQ(l.AttachRes(skin_.data(), 3, "", 0, 0, 0), 0);
-  EXPECT_EQ(boxes_.Take(), std::vector<std::wstring>{kBadFormat});
+  EXPECT_EQ(boxes_.TakeTexts(), std::vector<std::wstring>{kBadFormat});
   EXPECT_FALSE(Skinned(hotkey_));
   EXPECT_EQ(l.Detach(), 1) << "still no skin";
   EXPECT_EQ(ProcOf(hotkey_), &HostProc);
@@ -86,7 +86,7 @@ TEST_F(ExportsTest, CallsWithoutASkinAnswerAndChangeNothing) {
 TEST_F(ExportsTest, AttachSkinsTheWindowsDetachGivesThemBack) {
   Library& l = *library_;
   EXPECT_EQ(l.AttachRes(skin_.data(), static_cast<int>(skin_.size()), "", 0, 0, 0), 0);
-  EXPECT_TRUE(boxes_.Take().empty());
+  EXPECT_TRUE(boxes_.TakeTexts().empty());
   ASSERT_TRUE(Skinned(hotkey_));
   EXPECT_EQ(GetPropA(hotkey_, "Tebix_OldProc"), reinterpret_cast<HANDLE>(&HostProc));
   EXPECT_EQ(g_engine_messages.front().first, 0x6A30u) << "the attach probe";
@@ -100,7 +100,7 @@ TEST_F(ExportsTest, AttachSkinsTheWindowsDetachGivesThemBack) {
   EXPECT_EQ(GetPropA(hotkey_, "Tebix"), object);
   // A damaged load keeps the skin in place.
   EXPECT_EQ(l.AttachRes(skin_.data(), 100, "", 0, 0, 0), 0);
-  EXPECT_EQ(boxes_.Take(), std::vector<std::wstring>{kBadFormat});
+  EXPECT_EQ(boxes_.TakeTexts(), std::vector<std::wstring>{kBadFormat});
   EXPECT_EQ(GetPropA(hotkey_, "Tebix"), object);
 
   g_engine_messages.clear();
