@@ -75,9 +75,7 @@ void Handle(HWND window, int entry, std::uint32_t style, std::uint32_t ex_style,
       Attach(window, d.renderer, entry);
       return;
     case DispatchAction::kSendProbe:
-      if (FindRecord(window) == nullptr || FindRecord(window)->state != ChainState::kWatching) {
-        WatchWindow(window, entry);  // so that the probe comes back to the engine
-      }
+      WatchWindow(window, entry);  // so that the probe comes back to the engine
       SendMessageW(window, kAttachMessage, 0, 0);
       return;
     case DispatchAction::kPass:
@@ -104,6 +102,9 @@ void OnWatchedMessage(HWND window, int entry, UINT message) {
   if (!SkinLoaded()) return;
   const DispatchDecision d = Decide(entry, StyleOf(window, GWL_STYLE), StyleOf(window, GWL_EXSTYLE), message);
   if (d.action == DispatchAction::kPass) return;
+  // Styles that pick a renderer that does not exist yet: keep watching, and
+  // ask the window server nothing on this message.
+  if (d.action == DispatchAction::kAttach && !HasCreator(d.renderer)) return;
   if (HasNoHook(window)) {  // the host excluded it since
     StopWatching(window);
     return;
@@ -140,10 +141,6 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wparam, LPARAM lparam) {
     OnDestroy(reinterpret_cast<HWND>(wparam));
   }
   return CallNextHookEx(g_hook, code, wparam, lparam);
-}
-
-bool IsSkinnedThreadWindow(HWND window) {
-  return window != nullptr && GetWindowThreadProcessId(window, nullptr) == g_thread;
 }
 
 BOOL CALLBACK ProbeChild(HWND window, LPARAM) {
@@ -204,6 +201,10 @@ bool CreationHookInstalled() {
 
 DWORD SkinnedThread() {
   return g_thread;
+}
+
+bool IsSkinnedThreadWindow(HWND window) {
+  return window != nullptr && GetWindowThreadProcessId(window, nullptr) == g_thread;
 }
 
 void DispatchWindow(HWND window, UINT message) {

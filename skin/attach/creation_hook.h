@@ -44,6 +44,7 @@ bool InstallCreationHook();
 void RemoveCreationHook();
 bool CreationHookInstalled();
 DWORD SkinnedThread();
+bool IsSkinnedThreadWindow(HWND window);
 
 // Dispatches one window of the skinned thread as the hook would on
 // `message`: attaches, watches or marks it. Nothing happens while no skin is

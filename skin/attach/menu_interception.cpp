@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "skin/attach/window_procs.h"
 #include "skin/core/skin_data.h"
 
 namespace tebix {
@@ -32,17 +33,10 @@ bool IsMenuItemMessage(const CWPSTRUCT& sent) {
   return false;
 }
 
-WNDPROC SetProc(HWND window, bool unicode, WNDPROC proc) {
-  const auto value = reinterpret_cast<LONG_PTR>(proc);
-  return reinterpret_cast<WNDPROC>(unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, value)
-                                           : SetWindowLongPtrA(window, GWLP_WNDPROC, value));
-}
-
 LRESULT CALLBACK OneShotProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   const auto it = std::find_if(g_saved.begin(), g_saved.end(), [window](const SavedProc& s) { return s.window == window; });
   if (it == g_saved.end()) {
-    return IsWindowUnicode(window) ? DefWindowProcW(window, message, wparam, lparam)
-                                   : DefWindowProcA(window, message, wparam, lparam);
+    return CallProc(nullptr, IsWindowUnicode(window) != FALSE, window, message, wparam, lparam);
   }
   const SavedProc saved = *it;
   g_saved.erase(it);
@@ -50,8 +44,7 @@ LRESULT CALLBACK OneShotProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
   if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && g_handler != nullptr) {
     return g_handler(window, message, wparam, lparam, saved.proc, saved.unicode);
   }
-  return saved.unicode ? CallWindowProcW(saved.proc, window, message, wparam, lparam)
-                       : CallWindowProcA(saved.proc, window, message, wparam, lparam);
+  return CallProc(saved.proc, saved.unicode, window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK SentMessageProc(int code, WPARAM wparam, LPARAM lparam) {
@@ -60,8 +53,7 @@ LRESULT CALLBACK SentMessageProc(int code, WPARAM wparam, LPARAM lparam) {
     if (sent != nullptr && IsMenuItemMessage(*sent)) {
       const HWND window = sent->hwnd;
       const bool unicode = IsWindowUnicode(window) != FALSE;
-      const auto proc = reinterpret_cast<WNDPROC>(unicode ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                                          : GetWindowLongPtrA(window, GWLP_WNDPROC));
+      const WNDPROC proc = CurrentProc(window, unicode);
       const bool swapped = std::any_of(g_saved.begin(), g_saved.end(), [window](const SavedProc& s) { return s.window == window; });
       if (proc != nullptr && proc != &OneShotProc && !swapped) {
         g_saved.push_back({window, proc, unicode});

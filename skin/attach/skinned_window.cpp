@@ -6,6 +6,7 @@
 #include "skin/attach/frame_size.h"
 #include "skin/attach/paint_redirect.h"
 #include "skin/attach/scroll_state.h"
+#include "skin/attach/window_procs.h"
 #include "skin/core/skin_data.h"
 
 namespace tebix {
@@ -63,26 +64,6 @@ void Unpublish(WindowRecord& record, std::uint16_t bits) {
 void PublishOrWithdraw(WindowRecord& record, Published bit, const char* name, HANDLE value) {
   if (value != nullptr) Publish(record, bit, name, value);
   else Unpublish(record, bit);
-}
-
-WNDPROC CurrentProc(HWND window, bool unicode) {
-  return reinterpret_cast<WNDPROC>(unicode ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                           : GetWindowLongPtrA(window, GWLP_WNDPROC));
-}
-
-WNDPROC SetProc(HWND window, bool unicode, WNDPROC proc) {
-  const auto value = reinterpret_cast<LONG_PTR>(proc);
-  return reinterpret_cast<WNDPROC>(unicode ? SetWindowLongPtrW(window, GWLP_WNDPROC, value)
-                                           : SetWindowLongPtrA(window, GWLP_WNDPROC, value));
-}
-
-LRESULT CallProc(WNDPROC proc, bool unicode, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (proc == nullptr) {
-    return unicode ? DefWindowProcW(window, message, wparam, lparam)
-                   : DefWindowProcA(window, message, wparam, lparam);
-  }
-  return unicode ? CallWindowProcW(proc, window, message, wparam, lparam)
-                 : CallWindowProcA(proc, window, message, wparam, lparam);
 }
 
 // Puts the engine's procedure on the window; false when there is no
@@ -196,8 +177,7 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wparam, LPAR
   WindowRecord* record = FindRecord(window);
   if (record == nullptr) {
     // Not the engine's any more (the library let go while another procedure kept it).
-    return IsWindowUnicode(window) ? DefWindowProcW(window, message, wparam, lparam)
-                                   : DefWindowProcA(window, message, wparam, lparam);
+    return CallProc(nullptr, IsWindowUnicode(window) != FALSE, window, message, wparam, lparam);
   }
   if (message == WM_NCDESTROY) return DetachOnDestroy(*record, wparam, lparam);
   if (record->state == ChainState::kWatching && g_watcher != nullptr) {

@@ -42,16 +42,8 @@ void RememberFolder(HMODULE library) {
   lstrcpynA(g_folder, folder.c_str(), sizeof g_folder);
 }
 
-HBRUSH ClientBackground() {
-  return SkinBackgroundBrush();
-}
-
 COLORREF ClientTextColour(bool enabled) {
   return SkinColour(enabled ? 61 : 62);
-}
-
-void ForgetOwnerDrawnMenus() {
-  RestoreMenuItems();
 }
 
 }  // namespace
@@ -69,8 +61,8 @@ void StartEngine(HMODULE library) {
     RemoveInterception();
     return;
   }
-  SetSkinModelHooks({&ForgetOwnerDrawnMenus, &AttachAllWindows});
-  SetClientPaintLook({&ClientBackground, &ClientTextColour});
+  SetSkinModelHooks({&RestoreMenuItems, &AttachAllWindows});
+  SetClientPaintLook({&SkinBackgroundBrush, &ClientTextColour});
   SetRenderers(AllRenderers());
   if (!InstallCreationHook()) {
     StopDrawingSurfaces();

@@ -58,10 +58,6 @@ void AttachShifted(int loaded, HsvDeltas shown, int hue, int saturation, int bri
   }
 }
 
-bool OnSkinnedThread(HWND window) {
-  return GetWindowThreadProcessId(window, nullptr) == SkinnedThread();
-}
-
 }  // namespace
 }  // namespace tebix
 
@@ -120,7 +116,7 @@ int WINAPI Tebix_Detach() {
 int WINAPI Tebix_Detach_Ex(HWND window) {
   if (!EngineRunning()) return 1;
   if (!IsWindow(window)) return 0;  // nothing to mark
-  if (!OnSkinnedThread(window)) {
+  if (!IsSkinnedThreadWindow(window)) {
     if (GetPropA(window, kNoHookProperty) != nullptr) return 1;
     SetPropA(window, kNoHookProperty, reinterpret_cast<HANDLE>(1));
     return 0;
