@@ -63,7 +63,7 @@ void StartEngine(HMODULE library) {
   }
   SetSkinModelHooks({&RestoreMenuItems, &AttachAllWindows});
   SetClientPaintLook({&SkinBackgroundBrush, &ClientTextColour});
-  SetRenderers(AllRenderers());
+  StartRenderers();
   if (!InstallCreationHook()) {
     StopDrawingSurfaces();
     RemoveInterception();
@@ -84,7 +84,7 @@ void StopEngine() {
     RemoveCreationHook();
     SetSkinModelHooks({});
     SetClientPaintLook({});
-    SetRenderers({});
+    StopRenderers();
     g_running = false;
   }
   SetEngineStarted(false);
