@@ -347,6 +347,18 @@ void SetDcRedirect(HWND window, DcRedirect* dc, bool variant) {
   if (dc == nullptr) PruneIfEmpty(record);
 }
 
+DcRedirect* SwapDcRedirect(HWND window, DcRedirect* dc) {
+  WindowRecord* record = FindRecord(window);
+  if (record == nullptr) {
+    if (dc == nullptr) return nullptr;
+    record = &AddRecord(window);
+  }
+  DcRedirect* const before = record->dc;
+  if (before != dc) UpdateRecord(*record, [dc](WindowRecord& r) { r.dc = dc; });
+  if (dc == nullptr) PruneIfEmpty(*record);
+  return before;
+}
+
 void SetScrollState(HWND window, ScrollState* state) {
   WindowRecord& record = RecordFor(window);
   UpdateRecord(record, [state](WindowRecord& r) { r.scroll = state; });

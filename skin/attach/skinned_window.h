@@ -107,6 +107,12 @@ bool HasNoHook(HWND window);
 // ("TEBIX_GETDC", "TEBIX_GETDC_TYPE", "Scroll_Prop", "Tebix_WndSz").
 void SetPaintRedirect(HWND window, PaintRedirect* record);
 void SetDcRedirect(HWND window, DcRedirect* record, bool variant = false);
+// Hangs `record` as the window's DC record in the engine's table only, not
+// published as "TEBIX_GETDC": for a record that hangs while the renderer
+// passes one message on (a window kept from painting outside WM_PAINT), at
+// no cost to the window server. Returns the record it replaces, which the
+// caller puts back afterwards (messages nest).
+DcRedirect* SwapDcRedirect(HWND window, DcRedirect* record);
 void SetScrollState(HWND window, ScrollState* state);
 void SetFrameObject(HWND window, void* frame);
 

@@ -1,24 +1,38 @@
 // The one table of renderers: each renderer file contributes its entry.
 #include "skin/render/renderers.h"
 
+#include "skin/attach/paint_redirect.h"
 #include "skin/attach/scroll_bar_services.h"
+#include "skin/render/button.h"
+#include "skin/render/group_box.h"
 #include "skin/render/plain_bordered.h"
+#include "skin/render/vb_button.h"
+#include "skin/render/vb_check_option.h"
+#include "skin/render/vb_command_button.h"
+#include "skin/render/vb_frame.h"
 
 namespace tebix {
 
 std::span<const RendererEntry> AllRenderers() {
   static const RendererEntry renderers[] = {
       kPlainBorderedRenderer,
+      kPushButtonRenderer, kCheckBoxRenderer, kRadioButtonRenderer, kGroupBoxRenderer,
+      kVbCommandButtonRenderer, kVbCheckBoxRenderer, kVbOptionButtonRenderer, kVbFrameRenderer,
   };
   return renderers;
 }
 
 void StartRenderers() {
   SetRenderers(AllRenderers());
+  RegisterPaintSubstitute(1006, kVbFramePaintSubstitute);
+  RegisterPaintSubstitute(1009, kVbCommandButtonPaintSubstitute);
+  for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
 }
 
 void StopRenderers() {
   SetRenderers({});
+  for (int type : {1006, 1009}) RegisterPaintSubstitute(type, {});
+  for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   SetScrollBarServices({});
 }
 

@@ -1,0 +1,114 @@
+// The painting the button renderers share: a button face, glyph, image and
+// caption composed off screen and copied to the window in one go; the
+// caption and line of group boxes and VB frames; a window's caption read
+// and drawn wide or ANSI as the window is; and the type-6 record a button
+// hangs while it passes a message on.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "skin/attach/paint_redirect.h"
+#include "skin/render/button_layout.h"
+
+namespace tebix {
+
+// Skin part `index` (an empty part outside the table or before a load).
+const SkinPart& ButtonPart(int index);
+SIZE ButtonPartSize(int index);
+void DrawButtonPart(HDC dc, const RECT& rect, int index);
+
+RECT ToRect(const button::Box& box);
+button::Box ToBox(const RECT& rect);
+
+// A window's caption, read and drawn with the wide functions for a wide
+// window and the ANSI ones otherwise, so that it never passes through a
+// code page it was not written in. At most 1024 characters.
+class Caption {
+ public:
+  Caption(HWND window, bool unicode);
+  bool empty() const { return unicode_ ? wide_.empty() : narrow_.empty(); }
+  // DrawText with `flags`; with DT_CALCRECT `rect` receives the size. Returns the height.
+  int Draw(HDC dc, RECT& rect, UINT flags) const;
+  SIZE Extent(HDC dc) const;
+
+ private:
+  bool unicode_;
+  std::wstring wide_;
+  std::string narrow_;
+};
+
+// What a button painter draws with.
+struct ButtonLook {
+  button::Kind kind = button::Kind::kPush;
+  bool own_font = false;     // the control's WM_GETFONT font, else the skin font
+  bool any_image_nibble = false;  // push button rule for the image test (see ImageOf)
+  bool image_alone = false;  // VB command button: an image is centred and the caption left out
+  int colour_enabled = 5;
+  int colour_disabled = 9;
+};
+
+// The common pipeline: the client area filled with the skin background, the
+// face or glyph of the state, then the image or caption, composed off
+// screen and copied to `target` (the window's DC through the real GetDC
+// when null). `draw_caption` false leaves the caption out (a graphical VB
+// command button draws its own). `check` is the BM_GETSTATE value.
+void PaintButton(HWND window, bool unicode, const ButtonLook& look, button::Mouse mouse, unsigned check, HDC target,
+                 bool draw_caption = true);
+// The same into `dc` (a DC of the client size), without the copy.
+void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, button::Mouse mouse, unsigned check,
+                bool draw_caption);
+
+// The caption (image or text) and the frame of a group box or VB frame on
+// `dc`, whose clip the call may narrow (the caller restores it).
+void DrawGroupFrame(HDC dc, HWND window, bool unicode);
+
+// Calls `draw(dc)` on the window's client DC taken through the real GetDC
+// (the one that is never redirected), and releases it.
+template <typename Draw>
+void WithWindowDc(HWND window, Draw draw);
+
+// While it lives, the window's GetDC, GetDCEx and GetWindowDC give no DC:
+// a type-6 record hung in the engine's table (nested uses restore the one before).
+class DcSuppression {
+ public:
+  explicit DcSuppression(HWND window);
+  ~DcSuppression();
+  DcSuppression(const DcSuppression&) = delete;
+  DcSuppression& operator=(const DcSuppression&) = delete;
+
+ private:
+  HWND window_;
+  DcRedirect record_;
+  DcRedirect* before_;
+};
+
+// After these messages a button paints itself at once.
+bool RepaintsAfter(UINT message);
+
+// BM_GETSTATE of a check box or radio button; 0 for a push button.
+unsigned CheckStateOf(HWND window, button::Kind kind);
+
+// The memory DC of a redirect record released (and the text-recolour slot
+// cleared if it named it).
+void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
+// A memory DC with a bitmap of the window's client size compatible with `dc`;
+// false (nothing made) when GDI is out of resources.
+bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap);
+
+}  // namespace tebix
+
+#include "skin/attach/real_functions.h"
+
+namespace tebix {
+
+template <typename Draw>
+void WithWindowDc(HWND window, Draw draw) {
+  if (HDC dc = real::GetDC(window)) {
+    draw(dc);
+    real::ReleaseDC(window, dc);
+  }
+}
+
+}  // namespace tebix
