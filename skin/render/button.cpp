@@ -56,7 +56,13 @@ class Button : public SkinnedWindow {
   Mouse mouse = Mouse::kNormal;
   bool tracking = false;  // hover and leave tracking armed
 
-  void Paint(HDC dc) { PaintButton(window(), unicode(), LookOf(kind_), mouse, CheckStateOf(window(), kind_), dc); }
+  void Paint(HDC dc) {
+    // The type can change without WM_STYLECHANGED (BM_SETSTYLE); push, check
+    // and radio follow it, anything else keeps the look the button had.
+    Kind now;
+    if (KindOfStyle(GetWindowLongW(window(), GWL_STYLE), now)) kind_ = now;
+    PaintButton(window(), unicode(), LookOf(kind_), mouse, CheckStateOf(window(), kind_), dc);
+  }
 
  private:
   Kind kind_;

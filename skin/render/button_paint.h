@@ -10,6 +10,7 @@
 #include <string>
 
 #include "skin/attach/paint_redirect.h"
+#include "skin/core/skin_block_format.h"
 #include "skin/render/button_layout.h"
 
 namespace tebix {

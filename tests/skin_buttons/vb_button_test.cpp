@@ -175,7 +175,9 @@ TEST_F(VbButtonTest, GraphicalCommandButtonPaintsItsOwnInsideOverTheFace) {
     }
   }
   EXPECT_TRUE(recoloured);
-  if (SkinColour(5) != RGB(0, 0, 0)) EXPECT_FALSE(black);
+  if (SkinColour(5) != RGB(0, 0, 0)) {
+    EXPECT_FALSE(black);
+  }
 }
 
 TEST_F(VbButtonTest, FrameLaysItsOwnPaintingOnTheSkinAndDrawsItsFrame) {
