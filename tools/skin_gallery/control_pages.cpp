@@ -46,6 +46,37 @@ WPARAM Check(HWND button) {
   return static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0));
 }
 
+void SetImage(HWND button, WPARAM type, HANDLE image) {
+  SendMessageW(button, BM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
+}
+
+// The images of the buttons page, made once and kept for the program's life.
+HICON ButtonIcon() {
+  static const HICON icon = static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(32516), IMAGE_ICON, 16, 16,
+                                                          LR_SHARED));  // the information icon
+  return icon;
+}
+
+HBITMAP ButtonBitmap() {
+  static const HBITMAP bitmap = [] {
+    HDC screen = GetDC(nullptr);
+    const HBITMAP made = CreateCompatibleBitmap(screen, 48, 14);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, made);
+    for (int i = 0; i < 6; ++i) {  // six coloured bands
+      const RECT band{i * 8, 0, i * 8 + 8, 14};
+      const HBRUSH brush = CreateSolidBrush(RGB(40 * i, 180 - 25 * i, 90 + 30 * i));
+      FillRect(dc, &band, brush);
+      DeleteObject(brush);
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return made;
+  }();
+  return bitmap;
+}
+
 // A label with the control under it.
 HWND Labelled(HWND panel, const wchar_t* label, const wchar_t* className, const wchar_t* text, DWORD style,
               DWORD exStyle, int x, int y, int width, int height) {
@@ -60,6 +91,9 @@ namespace pages {
 // --- Buttons ------------------------------------------------------------------
 
 void BuildButtons(HWND panel) {
+  const HICON icon = ButtonIcon();
+  const HBITMAP bitmap = ButtonBitmap();
+
   Column push(panel, kQuarter[0], 12, kQuarterWidth);
   push.Heading(L"Push buttons");
   push.Add(L"Button", L"Push button", BS_PUSHBUTTON | WS_TABSTOP, 26);
@@ -68,6 +102,25 @@ void BuildButtons(HWND panel) {
   push.Label(L"User button (old style):");
   push.Add(L"Button", L"User button", BS_USERBUTTON | WS_TABSTOP, 26);
   push.Add(L"Button", L"Disabled button", BS_PUSHBUTTON | WS_DISABLED, 26);
+  SetImage(push.Add(L"Button", L"Icon and caption", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, 30), IMAGE_ICON, icon);
+  push.Add(L"Button", L"A multi-line push button whose caption wraps", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
+           36);
+  push.Label(L"Caption alignment:");
+  // Every value of the alignment nibble, two buttons a row.
+  const struct {
+    const wchar_t* text;
+    DWORD style;
+  } aligned[] = {{L"Left", BS_LEFT},          {L"Right", BS_RIGHT},   {L"Centre", BS_CENTER},
+                 {L"Top", BS_TOP},            {L"Bottom", BS_BOTTOM}, {L"VCentre", BS_VCENTER},
+                 {L"Top left", BS_TOP | BS_LEFT}, {L"Bottom right", BS_BOTTOM | BS_RIGHT}};
+  const int half = (kQuarterWidth - kGap) / 2;
+  for (int i = 0; i < static_cast<int>(std::size(aligned)); ++i) {
+    kit::Create(panel, L"Button", aligned[i].text, BS_PUSHBUTTON | aligned[i].style, 0,
+                push.x() + (i % 2) * (half + kGap), push.y() + (i / 2) * 38, half, 34);
+  }
+  push.Skip(4 * 38);
+  push.Label(L"Bitmap only:");
+  SetImage(push.Add(L"Button", L"", BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 28), IMAGE_BITMAP, bitmap);
 
   Column checks(panel, kQuarter[1], 12, kQuarterWidth);
   checks.Heading(L"Check boxes");
@@ -81,6 +134,20 @@ void BuildButtons(HWND panel) {
   SetCheck(checks.Add(L"Button", L"Automatic three-state", BS_AUTO3STATE | WS_TABSTOP, 20),
            BST_INDETERMINATE);
   SetCheck(checks.Add(L"Button", L"Disabled check box", BS_AUTOCHECKBOX | WS_DISABLED, 20), BST_CHECKED);
+  SetCheck(checks.Add(L"Button", L"Disabled indeterminate", BS_AUTO3STATE | WS_DISABLED, 20), BST_INDETERMINATE);
+  checks.Add(L"Button", L"Text on the left", BS_AUTOCHECKBOX | BS_LEFTTEXT | WS_TABSTOP, 20);
+  checks.Add(L"Button", L"Centred", BS_AUTOCHECKBOX | BS_CENTER | WS_TABSTOP, 20);
+  checks.Add(L"Button", L"Right-aligned", BS_AUTOCHECKBOX | BS_RIGHT | WS_TABSTOP, 20);
+  checks.Add(L"Button", L"Glyph at the top of a tall box", BS_AUTOCHECKBOX | BS_TOP | BS_MULTILINE | WS_TABSTOP,
+             36);
+  checks.Add(L"Button", L"Glyph and text at the bottom", BS_AUTOCHECKBOX | BS_BOTTOM | WS_TABSTOP, 30);
+  SetImage(checks.Add(L"Button", L"", BS_AUTOCHECKBOX | BS_BITMAP | WS_TABSTOP, 22), IMAGE_BITMAP, bitmap);
+  checks.Label(L"Push-like:");
+  SetCheck(checks.Add(L"Button", L"Push-like, checked", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 26),
+           BST_CHECKED);
+  SetCheck(checks.Add(L"Button", L"Push-like, indeterminate", BS_AUTO3STATE | BS_PUSHLIKE | WS_TABSTOP, 26),
+           BST_INDETERMINATE);
+  checks.Add(L"Button", L"Push-like, unchecked", BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 26);
 
   const int x = kQuarter[2];
   kit::Heading(panel, L"Option buttons", x, 12, kQuarterWidth);
@@ -101,25 +168,41 @@ void BuildButtons(HWND panel) {
            BST_CHECKED);
   kit::Create(panel, L"Button", L"Second automatic", BS_AUTORADIOBUTTON, 0, x + 10, 122, kQuarterWidth - 20,
               20);
-  kit::Create(panel, L"Button", L"Disabled option", BS_AUTORADIOBUTTON | WS_GROUP | WS_DISABLED, 0, x, 166,
-              kQuarterWidth, 20);
+  Column options(panel, x, 166, kQuarterWidth);
+  options.Add(L"Button", L"Disabled option", BS_AUTORADIOBUTTON | WS_GROUP | WS_DISABLED, 20);
+  SetCheck(options.Add(L"Button", L"Disabled, chosen", BS_AUTORADIOBUTTON | WS_GROUP | WS_DISABLED, 20),
+           BST_CHECKED);
+  options.Add(L"Button", L"Text on the left", BS_AUTORADIOBUTTON | BS_LEFTTEXT | WS_GROUP | WS_TABSTOP, 20);
+  options.Add(L"Button", L"Centred option", BS_AUTORADIOBUTTON | BS_CENTER | WS_GROUP, 20);
+  SetCheck(options.Add(L"Button", L"Push-like option", BS_AUTORADIOBUTTON | BS_PUSHLIKE | WS_GROUP, 26),
+           BST_CHECKED);
+  options.Add(L"Button", L"Caption on the right", BS_GROUPBOX | BS_RIGHT, 44);
+  options.Add(L"Button", L"Centred caption", BS_GROUPBOX | BS_CENTER, 44);
+  options.Add(L"Button", L"Disabled group", BS_GROUPBOX | WS_DISABLED, 44);
+  options.Add(L"Button", L"", BS_GROUPBOX, 30);
 
   Column vb(panel, kQuarter[3], 12, kQuarterWidth);
   vb.Heading(L"VB6 buttons");
   vb.AddA("ThunderRT6CommandButton", "ThunderRT6CommandButton", BS_PUSHBUTTON | WS_TABSTOP, 26);
   vb.AddA("ThunderCommandButton", "ThunderCommandButton", BS_PUSHBUTTON | WS_TABSTOP, 26);
+  vb.AddA("ThunderRT6CommandButton", "Graphical button", BS_OWNERDRAW | WS_TABSTOP, 44);
+  vb.AddA("ThunderRT6CommandButton", "Disabled", BS_PUSHBUTTON | WS_DISABLED, 26);
   vb.AddA("ThunderRT6CheckBox", "ThunderRT6CheckBox", BS_AUTOCHECKBOX | WS_TABSTOP, 20);
   SetCheck(vb.AddA("ThunderCheckBox", "ThunderCheckBox", BS_AUTOCHECKBOX | WS_TABSTOP, 20), BST_CHECKED);
+  SetCheck(vb.AddA("ThunderRT6CheckBox", "Disabled check box", BS_AUTOCHECKBOX | WS_DISABLED, 20), BST_CHECKED);
   SetCheck(vb.AddA("ThunderRT6OptionButton", "ThunderRT6OptionButton",
                    BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20),
            BST_CHECKED);
   vb.AddA("ThunderOptionButton", "ThunderOptionButton", BS_AUTORADIOBUTTON, 20);
   for (const char* frame : {"ThunderRT6Frame", "ThunderFrame"}) {
-    const int top = vb.y();
-    vb.AddA(frame, frame, BS_GROUPBOX | WS_GROUP, 56);
-    kit::CreateA(
-        panel, std::string_view(frame).starts_with("ThunderRT6") ? "ThunderRT6CheckBox" : "ThunderCheckBox",
-        "Inside the frame", BS_AUTOCHECKBOX | WS_TABSTOP, 0, vb.x() + 10, top + 22, vb.width() - 20, 20);
+    // A frame holds its controls as the runtime's does: as its children.
+    const HWND holder = vb.AddA(frame, frame, BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, 70);
+    const bool rt6 = std::string_view(frame).starts_with("ThunderRT6");
+    SetCheck(kit::CreateA(holder, rt6 ? "ThunderRT6CheckBox" : "ThunderCheckBox", "Inside the frame",
+                          BS_AUTOCHECKBOX | WS_TABSTOP, 0, 10, 20, vb.width() - 20, 20),
+             BST_CHECKED);
+    kit::CreateA(holder, rt6 ? "ThunderRT6OptionButton" : "ThunderOptionButton", "Option inside",
+                 BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 10, 44, vb.width() - 20, 20);
   }
 }
 

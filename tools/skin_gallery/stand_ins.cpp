@@ -13,6 +13,8 @@ namespace gallery {
 
 namespace {
 
+LRESULT CALLBACK VbCommandButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 using frames::FormProc;
 using frames::MdiFormProc;
 using frames::MfcChildFrameProc;
@@ -26,8 +28,9 @@ using painted::TabbedDialogProc;
 
 constexpr StandIn kStandIns[] = {
     // The VB6 runtime's controls: superclasses of the standard controls.
-    {"ThunderRT6CommandButton", "Button", nullptr, 0},
-    {"ThunderCommandButton", "Button", nullptr, 0},
+    // The command button draws its graphical style itself, as the runtime does.
+    {"ThunderRT6CommandButton", "Button", VbCommandButtonProc, 0},
+    {"ThunderCommandButton", "Button", VbCommandButtonProc, 0},
     {"ThunderRT6CheckBox", "Button", nullptr, 0},
     {"ThunderCheckBox", "Button", nullptr, 0},
     {"ThunderRT6OptionButton", "Button", nullptr, 0},
@@ -96,15 +99,58 @@ constexpr StandIn kStandIns[] = {
     {"GalleryPlain", nullptr, NoteProc, COLOR_INFOBK},
 };
 
+// The standard button's procedure under the command buttons (ANSI, as the runtime's classes are).
+WNDPROC g_buttonProc = nullptr;
+
+bool IsGraphical(HWND window) {
+  return (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+// The runtime paints a graphical command button (its owner-drawn style)
+// itself: its picture above its caption on the button face, through
+// BeginPaint; the standard style is the system's button.
+LRESULT CALLBACK VbCommandButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT && IsGraphical(window)) {
+    PAINTSTRUCT ps{};
+    HDC dc = BeginPaint(window, &ps);
+    if (dc) {
+      RECT client{};
+      GetClientRect(window, &client);
+      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+      const bool pressed = SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED;
+      const int shift = pressed ? 1 : 0;
+      DrawIconEx(dc, (client.right - 16) / 2 + shift, 7 + shift, LoadIconW(nullptr, IDI_INFORMATION), 16, 16, 0,
+                 nullptr, DI_NORMAL);
+      char text[128] = "";
+      GetWindowTextA(window, text, sizeof text);
+      const HGDIOBJ oldFont =
+          SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, IsWindowEnabled(window) ? RGB(0, 0, 0) : GetSysColor(COLOR_GRAYTEXT));
+      RECT textRect{shift, 26 + shift, client.right + shift, client.bottom};
+      DrawTextA(dc, text, -1, &textRect, DT_CENTER | DT_TOP | DT_SINGLELINE);
+      SelectObject(dc, oldFont);
+      EndPaint(window, &ps);
+    }
+    return 0;
+  }
+  if (message == WM_ERASEBKGND && IsGraphical(window)) return 1;
+  return CallWindowProcA(g_buttonProc, window, message, wParam, lParam);
+}
+
 std::wstring Widen(const char* text) {
   return std::wstring(text, text + std::strlen(text));  // class names are ASCII
 }
 
-bool RegisterSuperclass(HINSTANCE instance, const char* base, const char* name, bool ansi) {
+bool RegisterSuperclass(HINSTANCE instance, const char* base, const char* name, bool ansi, WNDPROC own = nullptr) {
   if (ansi) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExA(instance, base, &wc)) return false;
+    if (own) {  // a procedure of its own in front of the base class's
+      g_buttonProc = wc.lpfnWndProc;
+      wc.lpfnWndProc = own;
+    }
     wc.lpszClassName = name;
     wc.hInstance = instance;
     return RegisterClassExA(&wc) != 0;
@@ -164,7 +210,7 @@ void RegisterStandInClasses(HINSTANCE instance) {
   for (const StandIn& standIn : kStandIns) {
     const bool ansi = IsVbRuntimeClass(standIn.name);
     if (standIn.base) {
-      RegisterSuperclass(instance, standIn.base, standIn.name, ansi);
+      RegisterSuperclass(instance, standIn.base, standIn.name, ansi, standIn.paint);
     } else {
       RegisterPainted(instance, standIn, ansi);
     }

@@ -6,7 +6,8 @@
 // - superclasses of the standard control they wrap, made as the VB6 runtime
 //   makes its own: the base class's WNDCLASSEX with a new name and our
 //   instance ("ThunderRT6CommandButton" wraps "Button", "Slider20WndClass"
-//   wraps "msctls_trackbar32", ...);
+//   wraps "msctls_trackbar32", ...); the command buttons paint their
+//   graphical (owner-drawn) style themselves, as the runtime does;
 // - painted windows for controls without a standard counterpart (grids,
 //   data lists and combos, picture boxes, the tabbed dialog, forms and MFC
 //   frames): they paint their own content on a button-face background,
@@ -25,7 +26,8 @@ namespace gallery {
 struct StandIn {
   const char* name;
   const char* base;  // the class it superclasses; nullptr for painted ones
-  WNDPROC paint;     // the window procedure of a painted one
+  WNDPROC paint;     // the window procedure of a painted one; of a superclass,
+                     // a procedure of its own in front of the base class's
   int background;    // the system colour of a painted one's class brush
 };
 
