@@ -151,6 +151,40 @@ int Caption::Draw(HDC dc, RECT& rect, UINT flags) const {
   return DrawTextA(dc, narrow_.c_str(), static_cast<int>(narrow_.size()), &rect, flags);
 }
 
+bool Caption::FontCovers(HDC dc) const {
+  std::wstring text;
+  if (unicode_) {
+    text = wide_;
+  } else {
+    const int n = MultiByteToWideChar(CP_ACP, 0, narrow_.data(), static_cast<int>(narrow_.size()), nullptr, 0);
+    text.resize(n > 0 ? n : 0);
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, narrow_.data(), static_cast<int>(narrow_.size()), text.data(), n);
+  }
+  bool plain = true;
+  for (wchar_t c : text) plain &= c < 0x80;
+  if (plain) return true;  // every font has these
+  std::wstring indices(text.size(), L'\0');
+  if (GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), reinterpret_cast<WORD*>(indices.data()),
+                       GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
+    return true;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<WORD>(indices[i]) == 0xFFFF && text[i] > L' ') return false;
+  }
+  return true;
+}
+
+HFONT CaptionFont(HDC dc, HWND window, const Caption& caption, bool own_font) {
+  const HFONT own = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  if (own_font) return FontOr(own);
+  const HFONT skin = FontOr(nullptr);
+  if (own == nullptr || caption.empty()) return skin;
+  const HGDIOBJ old = SelectObject(dc, skin);
+  const bool covered = caption.FontCovers(dc);
+  SelectObject(dc, old);
+  return covered ? skin : own;
+}
+
 SIZE Caption::Extent(HDC dc) const {
   SIZE size{};
   if (unicode_) GetTextExtentPoint32W(dc, wide_.c_str(), static_cast<int>(wide_.size()), &size);
@@ -169,8 +203,8 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
   state.mouse = mouse;
   state.check = check;
 
-  const HFONT font = FontOr(look.own_font ? reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)) : nullptr);
-  const HGDIOBJ old_font = SelectObject(dc, font);
+  const Caption caption(window, unicode);
+  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(dc, window, caption, look.own_font));
   const HGDIOBJ old_brush = SelectObject(dc, BackgroundBrush());
   SetBkMode(dc, TRANSPARENT);
   PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
@@ -199,12 +233,10 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
       DrawImage(dc, image, x, y);
     } else if (look.image_alone) {
       if (draw_caption) {
-        Caption caption(window, unicode);
         OffsetRect(&caption_rect, shift.dx, shift.dy);
         DrawFormatted(dc, caption, caption_rect, style, format);
       }
     } else {
-      Caption caption(window, unicode);
       if (image && !caption.empty()) {
         const button::ImageGroup group = button::PlaceImageWithCaption(ToBox(client), image.width, image.height,
                                                                        caption.Extent(dc).cx, pressed);
@@ -225,7 +257,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
     button::PlaceToggleImage(ToBox(caption_rect), image.height, x, y);
     DrawImage(dc, image, x, y);
   } else if (draw_caption) {
-    DrawFormatted(dc, Caption(window, unicode), caption_rect, style, format);
+    DrawFormatted(dc, caption, caption_rect, style, format);
   }
   SelectObject(dc, old_brush);
   SelectObject(dc, old_font);
@@ -256,11 +288,11 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode) {
   GetClientRect(window, &client);
   const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
   const bool enabled = IsWindowEnabled(window) != FALSE;
-  const HGDIOBJ old_font = SelectObject(dc, FontOr(nullptr));
+  const Caption caption(window, unicode);
+  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(dc, window, caption, false));
   SetBkMode(dc, TRANSPARENT);
 
   const ButtonImage image = ImageOf(window, style, false);
-  const Caption caption(window, unicode);
   const bool has_text = !image && !caption.empty();
   const bool framed_caption = ButtonPart(103).width != 0;
   int width = 0, height = 0;

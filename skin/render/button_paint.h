@@ -33,12 +33,20 @@ class Caption {
   // DrawText with `flags`; with DT_CALCRECT `rect` receives the size. Returns the height.
   int Draw(HDC dc, RECT& rect, UINT flags) const;
   SIZE Extent(HDC dc) const;
+  // Whether the font selected into `dc` has a glyph for every character.
+  bool FontCovers(HDC dc) const;
 
  private:
   bool unicode_;
   std::wstring wide_;
   std::string narrow_;
 };
+
+// The font a caption is drawn in: `preferred` (the skin font, or the
+// control's own), unless the skin font lacks glyphs of the caption (a
+// Chinese caption under a Western code page), when the control's own font,
+// which the system links to a font that has them, takes its place.
+HFONT CaptionFont(HDC dc, HWND window, const Caption& caption, bool own_font);
 
 // What a button painter draws with.
 struct ButtonLook {

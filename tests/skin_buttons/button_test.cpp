@@ -340,29 +340,68 @@ TEST_F(ButtonTest, BitmapReplacesTheCheckBoxCaption) {
   DeleteObject(bitmap);
 }
 
+// Whether `font` has a glyph for every character of `text`.
+bool Covers(HFONT font, const wchar_t* text) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  WORD indices[16] = {};
+  const int n = lstrlenW(text);
+  GetGlyphIndicesW(dc, text, n, indices, GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  for (int i = 0; i < n; ++i)
+    if (indices[i] == 0xFFFF) return false;
+  return true;
+}
+
 TEST_F(ButtonTest, WideCaptionIsDrawnWholeUnderAnyCodePage) {
   const wchar_t* text = L"\x5199\x5165\x6570\x636E";  // four Chinese characters
   constexpr int W = 160, H = 24;
-  HWND w = Button(BS_AUTOCHECKBOX, text, W, H);
-  ASSERT_TRUE(IsWindowUnicode(w));
-  const SIZE glyph = PartSize(76);
-  const button::Box g = button::PlaceGlyph({0, 0, W, H}, glyph.cx, glyph.cy, BS_AUTOCHECKBOX).glyph;
-  auto with_text = [&](const wchar_t* caption) {
-    return Expected(W, H, [&](HDC dc) {
-      DrawSkinPart(dc, RECT{g.left, g.top, g.right, g.bottom}, CurrentSkinData()->parts[76], SkinBitmapDc());
-      const HGDIOBJ old = SelectObject(dc, SkinFont());
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, SkinColour(0));
-      RECT r{glyph.cx + 4, 0, W, H};
-      DrawTextW(dc, caption, -1, &r, DT_SINGLELINE | DT_VCENTER);
-      SelectObject(dc, old);
-    });
-  };
-  const Pixels shown = CaptureClient(w);
-  const RECT all{0, 0, W, H};
-  EXPECT_EQ(Differences(shown, with_text(text), all), 0) << "the wide caption as DrawTextW draws it";
-  EXPECT_GT(Differences(shown, with_text(L"????"), all), 0) << "not a code-page replacement";
-  DestroyWindow(w);
+  // The dialog font, as the editor's forms give their controls.
+  const HFONT dialog = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                   L"MS Shell Dlg");
+  for (DWORD style : {BS_AUTOCHECKBOX, BS_GROUPBOX}) {
+    HWND w = Button(style, text, W, H);
+    ASSERT_TRUE(IsWindowUnicode(w));
+    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(dialog), TRUE);
+    Repaint(w);
+    // The skin font where it has the glyphs (a Chinese code page), else the control's own.
+    const HFONT font = Covers(SkinFont(), text) ? SkinFont() : dialog;
+    const bool box = style == BS_GROUPBOX;
+    const SIZE glyph = PartSize(76);
+    const button::Box g = button::PlaceGlyph({0, 0, W, H}, glyph.cx, glyph.cy, BS_AUTOCHECKBOX).glyph;
+    auto with_text = [&](const wchar_t* caption, HFONT in) {
+      return Expected(W, H, [&](HDC dc) {
+        if (!box) {
+          DrawSkinPart(dc, RECT{g.left, g.top, g.right, g.bottom}, CurrentSkinData()->parts[76], SkinBitmapDc());
+        }
+        const HGDIOBJ old = SelectObject(dc, in);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, SkinColour(box ? 28 : 0));
+        RECT r{glyph.cx + 4, 0, W, H};
+        if (box) {  // measured, padded when the caption has a background part, 10 px in
+          RECT m{0, 0, 0, 0};
+          DrawTextW(dc, caption, -1, &m, DT_CALCRECT | DT_SINGLELINE);
+          const int pad = CurrentSkinData()->parts[103].width != 0 ? 8 : 0;
+          r = {10, 0, 10 + m.right + pad, m.bottom + pad};
+          if (pad != 0) DrawSkinPart(dc, r, CurrentSkinData()->parts[103], SkinBitmapDc());
+          DrawTextW(dc, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        } else {
+          DrawTextW(dc, caption, -1, &r, DT_SINGLELINE | DT_VCENTER);
+        }
+        SelectObject(dc, old);
+      });
+    };
+    const Pixels shown = CaptureClient(w);
+    // A group box paints no background of its own: only its caption's upper half, above the line.
+    const RECT area = box ? RECT{12, 1, 52, 8} : RECT{0, 0, W, H};
+    EXPECT_EQ(Differences(shown, with_text(text, font), area), 0) << style << ": the wide caption, whole";
+    EXPECT_GT(Differences(shown, with_text(L"????", font), area), 0) << style << ": not a code-page replacement";
+    EXPECT_GT(Differences(shown, with_text(L"\xE000\xE000\xE000\xE000", font), area), 0)
+        << style << ": not boxes for missing glyphs";
+    DestroyWindow(w);
+  }
+  DeleteObject(dialog);
 }
 
 TEST_F(ButtonTest, AnsiButtonKeepsItsAnsiCaption) {
