@@ -151,38 +151,21 @@ int Caption::Draw(HDC dc, RECT& rect, UINT flags) const {
   return DrawTextA(dc, narrow_.c_str(), static_cast<int>(narrow_.size()), &rect, flags);
 }
 
-bool Caption::FontCovers(HDC dc) const {
-  std::wstring text;
+bool Caption::Plain() const {
   if (unicode_) {
-    text = wide_;
+    for (wchar_t c : wide_)
+      if (c >= 0x80) return false;
   } else {
-    const int n = MultiByteToWideChar(CP_ACP, 0, narrow_.data(), static_cast<int>(narrow_.size()), nullptr, 0);
-    text.resize(n > 0 ? n : 0);
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, narrow_.data(), static_cast<int>(narrow_.size()), text.data(), n);
-  }
-  bool plain = true;
-  for (wchar_t c : text) plain &= c < 0x80;
-  if (plain) return true;  // every font has these
-  std::wstring indices(text.size(), L'\0');
-  if (GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), reinterpret_cast<WORD*>(indices.data()),
-                       GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
-    return true;
-  }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<WORD>(indices[i]) == 0xFFFF && text[i] > L' ') return false;
+    for (char c : narrow_)
+      if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
 }
 
-HFONT CaptionFont(HDC dc, HWND window, const Caption& caption, bool own_font) {
+HFONT CaptionFont(HWND window, const Caption& caption, bool own_font) {
+  if (!own_font && caption.Plain()) return FontOr(nullptr);
   const HFONT own = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-  if (own_font) return FontOr(own);
-  const HFONT skin = FontOr(nullptr);
-  if (own == nullptr || caption.empty()) return skin;
-  const HGDIOBJ old = SelectObject(dc, skin);
-  const bool covered = caption.FontCovers(dc);
-  SelectObject(dc, old);
-  return covered ? skin : own;
+  return FontOr(own);
 }
 
 SIZE Caption::Extent(HDC dc) const {
@@ -204,7 +187,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
   state.check = check;
 
   const Caption caption(window, unicode);
-  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(dc, window, caption, look.own_font));
+  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(window, caption, look.own_font));
   const HGDIOBJ old_brush = SelectObject(dc, BackgroundBrush());
   SetBkMode(dc, TRANSPARENT);
   PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY);
@@ -289,7 +272,7 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode) {
   const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
   const bool enabled = IsWindowEnabled(window) != FALSE;
   const Caption caption(window, unicode);
-  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(dc, window, caption, false));
+  const HGDIOBJ old_font = SelectObject(dc, CaptionFont(window, caption, false));
   SetBkMode(dc, TRANSPARENT);
 
   const ButtonImage image = ImageOf(window, style, false);

@@ -33,8 +33,8 @@ class Caption {
   // DrawText with `flags`; with DT_CALCRECT `rect` receives the size. Returns the height.
   int Draw(HDC dc, RECT& rect, UINT flags) const;
   SIZE Extent(HDC dc) const;
-  // Whether the font selected into `dc` has a glyph for every character.
-  bool FontCovers(HDC dc) const;
+  // Only characters below 0x80, which every font draws.
+  bool Plain() const;
 
  private:
   bool unicode_;
@@ -42,11 +42,14 @@ class Caption {
   std::string narrow_;
 };
 
-// The font a caption is drawn in: `preferred` (the skin font, or the
-// control's own), unless the skin font lacks glyphs of the caption (a
-// Chinese caption under a Western code page), when the control's own font,
-// which the system links to a font that has them, takes its place.
-HFONT CaptionFont(HDC dc, HWND window, const Caption& caption, bool own_font);
+// The font a caption is drawn in: the control's own (WM_GETFONT) for a
+// push button; for the others the skin font, unless the caption has
+// characters beyond ASCII and the control has a font of its own. The skin
+// font is a 12-pixel face that is often missing (then the system puts in a
+// face that may have no Chinese glyphs at all, or draws them too small to
+// read); the control's font is the one its dialog chose for its text, which
+// the system links to a face that has the glyphs under any code page.
+HFONT CaptionFont(HWND window, const Caption& caption, bool own_font);
 
 // What a button painter draws with.
 struct ButtonLook {

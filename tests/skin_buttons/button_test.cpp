@@ -340,20 +340,6 @@ TEST_F(ButtonTest, BitmapReplacesTheCheckBoxCaption) {
   DeleteObject(bitmap);
 }
 
-// Whether `font` has a glyph for every character of `text`.
-bool Covers(HFONT font, const wchar_t* text) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, font);
-  WORD indices[16] = {};
-  const int n = lstrlenW(text);
-  GetGlyphIndicesW(dc, text, n, indices, GGI_MARK_NONEXISTING_GLYPHS);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  for (int i = 0; i < n; ++i)
-    if (indices[i] == 0xFFFF) return false;
-  return true;
-}
-
 TEST_F(ButtonTest, WideCaptionIsDrawnWholeUnderAnyCodePage) {
   const wchar_t* text = L"\x5199\x5165\x6570\x636E";  // four Chinese characters
   constexpr int W = 160, H = 24;
@@ -365,8 +351,8 @@ TEST_F(ButtonTest, WideCaptionIsDrawnWholeUnderAnyCodePage) {
     ASSERT_TRUE(IsWindowUnicode(w));
     SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(dialog), TRUE);
     Repaint(w);
-    // The skin font where it has the glyphs (a Chinese code page), else the control's own.
-    const HFONT font = Covers(SkinFont(), text) ? SkinFont() : dialog;
+    // A caption beyond ASCII is drawn in the control's own font under either code page.
+    const HFONT font = dialog;
     const bool box = style == BS_GROUPBOX;
     const SIZE glyph = PartSize(76);
     const button::Box g = button::PlaceGlyph({0, 0, W, H}, glyph.cx, glyph.cy, BS_AUTOCHECKBOX).glyph;
@@ -392,10 +378,18 @@ TEST_F(ButtonTest, WideCaptionIsDrawnWholeUnderAnyCodePage) {
         SelectObject(dc, old);
       });
     };
-    const Pixels shown = CaptureClient(w);
+    const Pixels shown_wide = CaptureClient(w);
+    // An ASCII caption keeps the skin font.
+    SetWindowTextW(w, L"Data");
+    Repaint(w);
+    const Pixels shown_plain = CaptureClient(w);
     // A group box paints no background of its own: only its caption's upper half, above the line.
     const RECT area = box ? RECT{12, 1, 52, 8} : RECT{0, 0, W, H};
+    const Pixels& shown = shown_wide;
     EXPECT_EQ(Differences(shown, with_text(text, font), area), 0) << style << ": the wide caption, whole";
+    const RECT plain_area = box ? RECT{12, 1, 30, 8} : RECT{0, 0, W, H};
+    EXPECT_EQ(Differences(shown_plain, with_text(L"Data", SkinFont()), plain_area), 0) << style << ": skin font";
+    EXPECT_GT(Differences(shown_plain, with_text(L"Data", dialog), plain_area), 0) << style;
     EXPECT_GT(Differences(shown, with_text(L"????", font), area), 0) << style << ": not a code-page replacement";
     EXPECT_GT(Differences(shown, with_text(L"\xE000\xE000\xE000\xE000", font), area), 0)
         << style << ": not boxes for missing glyphs";
