@@ -162,8 +162,31 @@ bool Caption::Plain() const {
   return true;
 }
 
+bool SkinFontIsEastAsian() {
+  static HFONT checked = nullptr;
+  static bool east_asian = false;
+  const HFONT skin = SkinFont();
+  if (skin != checked) {
+    checked = skin;
+    east_asian = false;
+    if (HDC dc = CreateCompatibleDC(nullptr)) {
+      const HGDIOBJ old = SelectObject(dc, skin);
+      switch (GetTextCharset(dc)) {
+        case SHIFTJIS_CHARSET:
+        case HANGUL_CHARSET:
+        case JOHAB_CHARSET:
+        case GB2312_CHARSET:
+        case CHINESEBIG5_CHARSET: east_asian = true; break;
+      }
+      SelectObject(dc, old);
+      DeleteDC(dc);
+    }
+  }
+  return east_asian;
+}
+
 HFONT CaptionFont(HWND window, const Caption& caption, bool own_font) {
-  if (!own_font && caption.Plain()) return FontOr(nullptr);
+  if (!own_font && caption.Plain() && !SkinFontIsEastAsian()) return FontOr(nullptr);
   const HFONT own = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   return FontOr(own);
 }

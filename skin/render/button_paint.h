@@ -43,13 +43,16 @@ class Caption {
 };
 
 // The font a caption is drawn in: the control's own (WM_GETFONT) for a
-// push button; for the others the skin font, unless the caption has
-// characters beyond ASCII and the control has a font of its own. The skin
-// font is a 12-pixel face that is often missing (then the system puts in a
-// face that may have no Chinese glyphs at all, or draws them too small to
-// read); the control's font is the one its dialog chose for its text, which
-// the system links to a face that has the glyphs under any code page.
+// push button; for the others the skin font, unless the control has a font
+// of its own and either the caption has characters beyond ASCII or the skin
+// font came out as an East Asian face. The skin font is a 12-pixel face that
+// is often missing: the system puts in a Western face without Chinese glyphs,
+// or, under an East Asian code page, a face whose glyphs are too small to
+// read at that size. The control's font is the one its dialog chose for its
+// text, which the system links to a face that has the glyphs.
 HFONT CaptionFont(HWND window, const Caption& caption, bool own_font);
+// Whether the skin font came out as an East Asian face.
+bool SkinFontIsEastAsian();
 
 // What a button painter draws with.
 struct ButtonLook {
