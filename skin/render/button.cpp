@@ -144,6 +144,7 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
   }
+  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
   LRESULT result;
   {
     DcSuppression quiet(self.window());

@@ -361,6 +361,26 @@ DcSuppression::~DcSuppression() {
   if (FindRecord(window_) != nullptr) SwapDcRedirect(window_, before_);
 }
 
+bool OnlyAsks(UINT message) {
+  switch (message) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETDLGCODE:
+    case WM_GETICON:
+    case WM_GETOBJECT:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_QUERYUISTATE:
+    case WM_NOTIFYFORMAT:
+    case BM_GETCHECK:
+    case BM_GETSTATE:
+    case BM_GETIMAGE:
+      return true;
+  }
+  return false;
+}
+
 bool RepaintsAfter(UINT message) {
   switch (message) {
     case WM_ENABLE:

@@ -99,6 +99,10 @@ class DcSuppression {
   DcRedirect* before_;
 };
 
+// Messages that only ask something of the control and never draw: passed
+// on without the type-6 record, which would cost two table updates each.
+bool OnlyAsks(UINT message);
+
 // After these messages a button paints itself at once.
 bool RepaintsAfter(UINT message);
 

@@ -85,6 +85,7 @@ LRESULT GroupBoxProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
       return result;
     }
   }
+  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
   DcSuppression quiet(self.window());
   return self.CallPrevious(message, wparam, lparam);
 }

@@ -113,6 +113,7 @@ LRESULT VbFrameProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
       return result;
     }
   }
+  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
   DcSuppression quiet(self.window());
   return self.CallPrevious(message, wparam, lparam);
 }
