@@ -68,10 +68,11 @@ class Button : public SkinnedWindow {
   Kind kind_;
 };
 
-// Arms hover and leave tracking once per visit: the system keeps the leave
-// tracking until the pointer leaves, so a move needs no call of its own.
+// Arms hover and leave tracking until the hover has come: the system keeps
+// the leave tracking until the pointer leaves, so once the button is hot a
+// move needs no call of its own.
 void TrackHover(Button& button) {
-  if (button.tracking) return;
+  if (button.tracking && button.mouse != Mouse::kNormal) return;
   TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, button.window(), 1};
   button.tracking = TrackMouseEvent(&track) != FALSE;
 }

@@ -43,7 +43,7 @@ int ReleaseVbDc(HWND window, HDC dc, DcRedirect* record) {
 }
 
 void TrackHover(VbButton& self) {
-  if (self.tracking) return;
+  if (self.tracking && self.mouse != Mouse::kNormal) return;
   TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, self.window(), 1};
   self.tracking = TrackMouseEvent(&track) != FALSE;
 }

@@ -506,5 +506,76 @@ TEST_F(ButtonTest, GroupBoxDrawsItsLineAndCaption) {
   }
 }
 
+TEST_F(ButtonTest, GroupBoxShowsANewCaptionAtOnce) {
+  HWND w = Button(BS_GROUPBOX, L"A", 200, 100);
+  const COLORREF ink = SkinColour(28);
+  auto inked = [&](const Pixels& p) {
+    for (int y = 0; y < 20; ++y)
+      for (int x = 50; x < 120; ++x)
+        if (p.at(x, y) == ink) return true;
+    return false;
+  };
+  ASSERT_FALSE(inked(CaptureClient(w))) << "a one-letter caption ends before x = 50";
+  SetWindowTextW(w, L"A much longer caption");  // no repaint asked for
+  EXPECT_TRUE(inked(CaptureClient(w))) << "the new caption, not the old one";
+}
+
+TEST_F(ButtonTest, ForeignImageHandlesDrawNothingAndHarmNothing) {
+  const struct {
+    DWORD style;
+    WPARAM type;
+  } cases[] = {
+      {BS_PUSHBUTTON | BS_ICON, IMAGE_ICON},     {BS_PUSHBUTTON | BS_BITMAP, IMAGE_BITMAP},
+      {BS_AUTOCHECKBOX | BS_ICON, IMAGE_ICON},   {BS_AUTORADIOBUTTON | BS_BITMAP, IMAGE_BITMAP},
+      {BS_GROUPBOX | BS_BITMAP, IMAGE_BITMAP},   {BS_PUSHBUTTON | BS_BITMAP, IMAGE_ICON},
+  };
+  // A handle of the wrong kind, a stale one and one that was never a handle.
+  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  HBITMAP gone = CreateBitmap(4, 4, 1, 32, nullptr);
+  DeleteObject(gone);
+  for (const auto& c : cases) {
+    for (HANDLE image : {static_cast<HANDLE>(brush), static_cast<HANDLE>(gone), reinterpret_cast<HANDLE>(0x12345)}) {
+      HWND w = Button(c.style, L"image");
+      SendMessageW(w, BM_SETIMAGE, c.type, reinterpret_cast<LPARAM>(image));
+      Repaint(w);
+      SendMessageW(w, WM_MOUSEHOVER, 0, 0);
+      EXPECT_TRUE(IsWindow(w));
+      DestroyWindow(w);
+    }
+  }
+  DeleteObject(brush);
+}
+
+// Handles this thread's messages until `seen` has passed through `w` or a second is over.
+bool PumpUntil(HWND w, UINT seen) {
+  bool arrived = false;
+  for (int i = 0; i < 100 && !arrived; ++i) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      arrived |= msg.hwnd == w && msg.message == seen;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (!arrived) Sleep(10);
+  }
+  return arrived;
+}
+
+TEST_F(ButtonTest, AMouseMoveArmsHoverAndLeaveTracking) {
+  HWND w = Button(BS_PUSHBUTTON);
+  RECT r{};
+  GetWindowRect(w, &r);
+  POINT saved{};
+  GetCursorPos(&saved);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(PumpUntil(w, WM_MOUSEHOVER)) << "hover tracking armed";
+  ExpectPart(w, RECT{0, 0, kWidth, kHeight}, 72, {71}, "hot once hovered");
+  SetCursorPos(r.right + 200, r.bottom + 200);
+  EXPECT_TRUE(PumpUntil(w, WM_MOUSELEAVE)) << "leave tracking armed";
+  ExpectPart(w, RECT{0, 0, kWidth, kHeight}, 71, {72}, "normal after leaving");
+  SetCursorPos(saved.x, saved.y);
+}
+
 }  // namespace
 }  // namespace tebix::test

@@ -21,7 +21,8 @@ LRESULT CALLBACK GraphicalButtonProc(HWND w, UINT message, WPARAM wparam, LPARAM
     HDC dc = BeginPaint(w, &ps);
     RECT client{};
     GetClientRect(w, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    // Like a control that leaves its background to the erase it never got:
+    // only its picture and caption are painted.
     HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
     const RECT edge{0, 0, client.right, 3};  // outside the part that shows
     FillRect(dc, &edge, green);
@@ -165,7 +166,7 @@ TEST_F(VbButtonTest, GraphicalCommandButtonPaintsItsOwnInsideOverTheFace) {
   EXPECT_EQ(shown.at(15, 15), RGB(255, 0, 0)) << "its picture";
   EXPECT_EQ(shown.at(1, 1), face.at(1, 1)) << "the face around it";
   EXPECT_EQ(shown.at(40, 2), face.at(40, 2)) << "its own painting within 5 px of the edge does not show";
-  EXPECT_EQ(shown.at(40, 20), face.at(40, 20)) << "its button-face background is the skin's face";
+  EXPECT_EQ(shown.at(40, 20), face.at(40, 20)) << "where it painted nothing, the skin's face";
   // Its black caption in the skin's push caption colour.
   bool recoloured = false, black = false;
   for (int y = 10; y < 32; ++y) {
@@ -197,6 +198,44 @@ TEST_F(VbButtonTest, FrameLaysItsOwnPaintingOnTheSkinAndDrawsItsFrame) {
   for (int y = 0; y < 16; ++y)
     for (int x = 10; x < 60; ++x) caption |= shown.at(x, y) == SkinColour(28);
   EXPECT_TRUE(caption) << "caption in the skin's colour";
+}
+
+// A control that handles WM_PAINT without painting at all.
+LRESULT CALLBACK IdleProc(HWND w, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_PAINT) return 0;
+  return DefWindowProcA(w, message, wparam, lparam);
+}
+
+TEST_F(VbButtonTest, AControlThatDoesNotPaintIsNotAskedAgainAndAgain) {
+  for (const char* cls : {"ThunderCommandButton", "ThunderFrame"}) {
+    // Under the name of a runtime class, with a procedure that never paints.
+    UnregisterClassA(cls, GetModuleHandleA(nullptr));
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = IdleProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = cls;
+    RegisterClassA(&wc);
+    HWND w = MakeAnsi(cls, WS_CHILD | WS_VISIBLE | (cls[7] == 'C' ? BS_OWNERDRAW : BS_GROUPBOX));
+    ASSERT_NE(ObjectOf(w), nullptr) << cls;
+    InvalidateRect(w, nullptr, TRUE);
+    UpdateWindow(w);
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(w, &update, FALSE)) << cls << ": validated after one WM_PAINT";
+    DestroyWindow(w);
+    UnregisterClassA(cls, GetModuleHandleA(nullptr));
+  }
+}
+
+TEST_F(VbButtonTest, AButtonAttachedLateHangsItsRecordOnTheAttachMessage) {
+  HWND w = Vb("ThunderRT6CheckBox", BS_AUTOCHECKBOX);
+  ASSERT_TRUE(DetachObject(w));
+  EXPECT_FALSE(HasProperty(w, "TEBIX_GETDC"));
+  ProbeWindow(w, false);
+  ASSERT_NE(ObjectOf(w), nullptr);
+  EXPECT_TRUE(HasProperty(w, "TEBIX_GETDC"));
+  HDC dc = GetDC(w);
+  EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+  ReleaseDC(w, dc);
 }
 
 }  // namespace
