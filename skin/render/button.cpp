@@ -141,7 +141,7 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
     case WM_LBUTTONUP:
-      self.mouse = Mouse::kHot;
+      self.mouse = MouseAfterRelease(self.window());
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
   }

@@ -397,6 +397,13 @@ bool RepaintsAfter(UINT message) {
   return false;
 }
 
+Mouse MouseAfterRelease(HWND window) {
+  POINT pointer{};
+  RECT bounds{};
+  if (!GetCursorPos(&pointer) || !GetWindowRect(window, &bounds)) return Mouse::kHot;
+  return PtInRect(&bounds, pointer) ? Mouse::kHot : Mouse::kNormal;
+}
+
 unsigned CheckStateOf(HWND window, Kind kind) {
   if (kind == Kind::kPush) return 0;
   return static_cast<unsigned>(SendMessageW(window, BM_GETSTATE, 0, 0)) & 3u;

@@ -106,6 +106,11 @@ bool OnlyAsks(UINT message);
 // After these messages a button paints itself at once.
 bool RepaintsAfter(UINT message);
 
+// The mouse state after a button release: hot while the pointer is over the
+// window, normal when the click was made by a program (BM_CLICK) with the
+// pointer elsewhere, which no leave would ever report.
+button::Mouse MouseAfterRelease(HWND window);
+
 // BM_GETSTATE of a check box or radio button; 0 for a push button.
 unsigned CheckStateOf(HWND window, button::Kind kind);
 

@@ -123,7 +123,7 @@ LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
     case WM_LBUTTONDBLCLK:
       return SetMouse(self, Mouse::kPressed, message, wparam, lparam);
     case WM_LBUTTONUP:
-      return SetMouse(self, Mouse::kHot, message, wparam, lparam);
+      return SetMouse(self, MouseAfterRelease(self.window()), message, wparam, lparam);
   }
   const LRESULT result = self.CallPrevious(message, wparam, lparam);
   if (RepaintsAfter(message) && ObjectOf(self.window()) == &self) self.Paint(nullptr);

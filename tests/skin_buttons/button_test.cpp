@@ -35,10 +35,15 @@ void Do(HWND w, Act act) {
       SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
       SendMessageW(w, WM_MOUSELEAVE, 0, 0);
       break;
-    case Act::kRelease:
+    case Act::kRelease: {
+      RECT r{};
+      GetWindowRect(w, &r);
+      SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);  // the pointer over it
       SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-50, -50));
       SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));  // outside: no click
+      SetCursorPos(0, 0);
       break;
+    }
   }
 }
 
@@ -574,6 +579,18 @@ TEST_F(ButtonTest, AMouseMoveArmsHoverAndLeaveTracking) {
   SetCursorPos(r.right + 200, r.bottom + 200);
   EXPECT_TRUE(PumpUntil(w, WM_MOUSELEAVE)) << "leave tracking armed";
   ExpectPart(w, RECT{0, 0, kWidth, kHeight}, 71, {72}, "normal after leaving");
+  SetCursorPos(saved.x, saved.y);
+}
+
+TEST_F(ButtonTest, AClickMadeByAProgramDoesNotLeaveTheButtonHot) {
+  HWND w = Button(BS_PUSHBUTTON);
+  RECT r{};
+  GetWindowRect(w, &r);
+  POINT saved{};
+  GetCursorPos(&saved);
+  SetCursorPos(r.right + 200, r.bottom + 200);
+  SendMessageW(w, BM_CLICK, 0, 0);
+  ExpectPart(w, RECT{0, 0, kWidth, kHeight}, 73, {72}, "focused by the click, not hot");
   SetCursorPos(saved.x, saved.y);
 }
 

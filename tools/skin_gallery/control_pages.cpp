@@ -204,6 +204,8 @@ void BuildButtons(HWND panel) {
     kit::CreateA(holder, rt6 ? "ThunderRT6OptionButton" : "ThunderOptionButton", "Option inside",
                  BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 10, 44, vb.width() - 20, 20);
   }
+  vb.Label(L"Push box (left as it is):");
+  vb.Add(L"Button", L"Push box", BS_PUSHBOX | WS_TABSTOP, 26);
 }
 
 // --- Edit, list and combo boxes ---------------------------------------------
