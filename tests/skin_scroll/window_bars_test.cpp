@@ -360,3 +360,60 @@ TEST_F(ScrollTest, ServicesServeTheFrameAndStopWithTheEngine) {
 
 }  // namespace
 }  // namespace tebix::test
+
+namespace tebix::test {
+namespace {
+
+// The pointer moved to a point of the window (window coordinates) as the
+// mouse would, with the buttons given.
+void MouseAt(HWND window, int x, int y, DWORD buttons = 0) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(r.left + x, 65535, width - 1);
+  input.mi.dy = MulDiv(r.top + y, 65535, height - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  SendInput(1, &input, sizeof input);
+  PumpFor(60);
+}
+
+TEST_F(ScrollTest, RealMouseInputClicksArrowsAndDragsTheThumb) {
+  HWND w = Child(kPaneClass, WS_VSCROLL, 0, 20, 20, 200, 200);
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 10, 0, 0};
+  SetScrollInfo(w, SB_VERT, &si, TRUE);
+  RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  ScrollState& s = StateOf(w);
+  const POINT down{(s.down_arrow.left + s.down_arrow.right) / 2, (s.down_arrow.top + s.down_arrow.bottom) / 2};
+  MouseAt(w, down.x, down.y);
+  EXPECT_EQ(s.mouse_state, 1) << "hot under the pointer";
+  ScrollLog().clear();
+  MouseAt(w, down.x, down.y, MOUSEEVENTF_LEFTDOWN);
+  MouseAt(w, down.x, down.y, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_LINEDOWN), 1) << "a click, one line";
+
+  const POINT grab{(s.vertical_thumb.left + s.vertical_thumb.right) / 2, s.vertical_thumb.top + 3};
+  ScrollLog().clear();
+  MouseAt(w, grab.x, grab.y);
+  MouseAt(w, grab.x, grab.y, MOUSEEVENTF_LEFTDOWN);
+  EXPECT_EQ(s.dragging, 1);
+  EXPECT_EQ(GetCapture(), w);
+  MouseAt(w, grab.x, grab.y + 20);
+  MouseAt(w, grab.x + 40, grab.y + 50);
+  MouseAt(w, grab.x + 40, grab.y + 50, MOUSEEVENTF_LEFTUP);
+  EXPECT_GE(CountEvents(WM_VSCROLL, SB_THUMBTRACK), 2);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_THUMBPOSITION), 1);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_ENDSCROLL), 1);
+  EXPECT_EQ(s.dragging, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  const int track = s.vertical_track.bottom - s.vertical_track.top;
+  const int thumb = s.vertical_thumb.bottom - s.vertical_thumb.top;
+  EXPECT_EQ(GetScrollPos(w, SB_VERT), MulDiv(50, 100 - 10 + 1, track - thumb));
+  MouseAt(w, 60, 60);
+  PumpFor(100);
+  EXPECT_EQ(s.mouse_state, 0) << "nothing hot once the pointer left";
+}
+
+}  // namespace
+}  // namespace tebix::test
