@@ -37,19 +37,6 @@ int ClampedPosition(const SCROLLINFO& si, int pos) {
   return std::min(std::max(pos, si.nMin), LastPosition(si));
 }
 
-// The page cut to the range (max - min + 1, compared unsigned).
-UINT CutPage(const SCROLLINFO& si, UINT page) {
-  const UINT range = static_cast<UINT>(si.nMax) - static_cast<UINT>(si.nMin) + 1u;
-  return std::min(page, range);
-}
-
-// After the range or the page changed: the page no larger than the range,
-// the position inside the range.
-void KeepInsideRange(SCROLLINFO& si) {
-  si.nPage = CutPage(si, si.nPage);
-  si.nPos = ClampedPosition(si, si.nPos);
-}
-
 void Redraw(HWND window, ScrollState* state, BOOL redraw) {
   if (redraw && state->painted && g_painter) g_painter(window, state);
 }
@@ -127,12 +114,11 @@ int WINAPI SkinSetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redr
     si.nMin = info->nMin;
     si.nMax = info->nMax;
   }
-  // A smaller range or a larger page must not leave the page or the
-  // position where they no longer fit.
-  if (info->fMask & SIF_PAGE) si.nPage = CutPage(si, info->nPage);
-  else if (info->fMask & SIF_RANGE) si.nPage = CutPage(si, si.nPage);
+  if (info->fMask & SIF_PAGE) {
+    const UINT range = static_cast<UINT>(si.nMax) - static_cast<UINT>(si.nMin) + 1u;
+    si.nPage = std::min(info->nPage, range);
+  }
   if (info->fMask & SIF_POS) si.nPos = ClampedPosition(si, info->nPos);
-  else if (info->fMask & (SIF_RANGE | SIF_PAGE)) si.nPos = ClampedPosition(si, si.nPos);
   if (bar == SB_CTL) {
     InvalidateRect(window, nullptr, TRUE);
     return si.nPos;
@@ -172,7 +158,6 @@ BOOL WINAPI SkinSetScrollRange(HWND window, int bar, int min_pos, int max_pos, B
   if (state->dragging) return block->info.nPos;  // a thumb drag keeps its range
   block->info.nMin = min_pos;
   block->info.nMax = max_pos;
-  KeepInsideRange(block->info);
   if (bar == SB_CTL) {
     InvalidateRect(window, nullptr, TRUE);
     return TRUE;
