@@ -107,3 +107,75 @@ TEST_F(ScrollTest, LateAttachedPaneGetsItsBarsAndKeepsItsPosition) {
 
 }  // namespace
 }  // namespace tebix::test
+
+namespace tebix::test {
+namespace {
+
+LRESULT CALLBACK RefusingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_CREATE) return -1;
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// A paint that begins and never ends.
+LRESULT CALLBACK UnfinishedPaintProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    ValidateRect(window, nullptr);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void RegisterWithProc(const wchar_t* name, WNDPROC proc) {
+  WNDCLASSW wc{};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+}
+
+TEST_F(ScrollTest, WindowThatRefusesItsCreationIsNotMadeAnyway) {
+  RegisterWithProc(L"RefusingVSFlexGrid", RefusingProc);
+  HWND w = CreateWindowExW(0, L"RefusingVSFlexGrid", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100, 100, host(),
+                           nullptr, nullptr, nullptr);
+  EXPECT_EQ(w, nullptr);
+  if (w != nullptr) DestroyWindow(w);
+}
+
+TEST_F(ScrollTest, PaintThatNeverEndsDoesNotKeepTheBuffer) {
+  RegisterWithProc(L"UnfinishedVSFlexGrid", UnfinishedPaintProc);
+  HWND broken = Child(L"UnfinishedVSFlexGrid", 0, 0, 10, 10, 60, 60);
+  ASSERT_NE(ObjectOf(broken), nullptr);
+  RedrawWindow(broken, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  // Another generic window paints through the buffer as usual afterwards.
+  HWND pane = Child(kPaneClass, 0, 0, 100, 10, 120, 80);
+  RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(ScreenPixel(pane, 20, 20), kRed);
+  EXPECT_EQ(ScreenPixel(pane, 60, 40), BackgroundPixel(60, 40));
+}
+
+TEST_F(ScrollTest, ScrollBarControlLosingTheMouseEndsItsDrag) {
+  HWND bar = Child(L"ScrollBar", SBS_VERT, 0, 40, 40, 17, 160);
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 0, 0};
+  SetScrollInfo(bar, SB_CTL, &si, TRUE);
+  UpdateWindow(bar);
+  ScrollState& s = StateOf(bar);
+  const int x = (s.vertical_thumb.left + s.vertical_thumb.right) / 2, y = s.vertical_thumb.top + 2;
+  ScrollLog().clear();
+  SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 30));
+  ASSERT_EQ(CountEvents(WM_VSCROLL, SB_THUMBTRACK), 1);
+  SetCapture(host());  // someone else takes the mouse
+  EXPECT_EQ(s.dragging, 0);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_THUMBPOSITION), 1);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_ENDSCROLL), 1);
+  ReleaseCapture();
+  // Later moves do not drag any more.
+  SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(x, y + 60));
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_THUMBTRACK), 1);
+}
+
+}  // namespace
+}  // namespace tebix::test
