@@ -230,6 +230,20 @@ LRESULT Attach(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lparam
   return result;
 }
 
+// Before the control is let go: timers and capture given up, and the
+// control's own information set to what the program set meanwhile.
+void Detach(ScrollBarControl& bar) {
+  KillTimer(bar.window(), kFirstRepeatTimer);
+  KillTimer(bar.window(), kRepeatTimer);
+  bar.state.dragging = 0;
+  if (GetCapture() == bar.window()) ReleaseCapture();
+  if (!bar.attached()) return;
+  SCROLLINFO info = bar.state.vertical.info;
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  bar.CallPrevious(SBM_SETSCROLLINFO, FALSE, reinterpret_cast<LPARAM>(&info));
+}
+
 void CompleteAttachment(ScrollBarControl& bar) {
   if (!bar.attached()) Attach(bar, kAttachMessage, 0, 0);
 }
@@ -451,8 +465,7 @@ LRESULT ScrollBarProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM l
     case kAttachMessage:
       return Attach(bar, message, wparam, lparam);
     case kDetachMessage:
-      StopRepeat(bar);
-      if (GetCapture() == bar.window()) ReleaseCapture();
+      Detach(bar);
       return 0;
     case WM_PAINT: {
       CompleteAttachment(bar);

@@ -433,6 +433,19 @@ void DetachScrollBars(HWND window, ScrollState& state) {
   state.dragging = 0;
   state.mouse_state = 0;
   state.hot_element = 0;
+  // The system kept the bars' old information all along: it takes over
+  // what the program set meanwhile, so that its bars go on from there.
+  const struct {
+    int bar;
+    const ScrollBarState& block;
+  } bars[] = {{SB_HORZ, state.horizontal}, {SB_VERT, state.vertical}};
+  for (const auto& b : bars) {
+    if (!b.block.shown) continue;
+    SCROLLINFO info = b.block.info;
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    real::SetScrollInfo(window, b.bar, &info, FALSE);
+  }
 }
 
 LRESULT ScrollBarsCalcSize(SkinnedWindow& self, ScrollState& state, WPARAM wparam, LPARAM lparam) {

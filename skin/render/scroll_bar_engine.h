@@ -63,7 +63,8 @@ void DrawBarPart(HDC dc, const RECT& rect, int index);
 // the attach message returns 0.
 LRESULT AttachScrollBars(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Before the window is let go: timers stopped, the capture given back.
+// Before the window is let go: timers stopped, the capture given back, and
+// the system's own bars told what the program set while the skin kept them.
 void DetachScrollBars(HWND window, ScrollState& state);
 
 // WM_NCCALCSIZE: the client loses the skin's bar sizes instead of the

@@ -179,3 +179,30 @@ TEST_F(ScrollTest, ScrollBarControlLosingTheMouseEndsItsDrag) {
 
 }  // namespace
 }  // namespace tebix::test
+
+namespace tebix::test {
+namespace {
+
+TEST_F(ScrollTest, DetachedWindowsKeepWhatTheProgramSet) {
+  HWND pane = Child(kPaneClass, WS_VSCROLL | WS_HSCROLL, 0, 20, 20, 160, 120);
+  HWND bar = Child(L"ScrollBar", SBS_HORZ, 0, 200, 20, 160, 17);
+  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 60, 10, 25, 0};
+  SetScrollInfo(pane, SB_VERT, &si, TRUE);
+  si.nPos = 7;
+  SetScrollInfo(pane, SB_HORZ, &si, TRUE);
+  si.nPos = 33;
+  SetScrollInfo(bar, SB_CTL, &si, TRUE);
+  ASSERT_TRUE(DetachObject(pane));
+  ASSERT_TRUE(DetachObject(bar));
+  // The system's own functions answer now.
+  EXPECT_EQ(GetScrollPos(pane, SB_VERT), 25);
+  EXPECT_EQ(GetScrollPos(pane, SB_HORZ), 7);
+  EXPECT_EQ(GetScrollPos(bar, SB_CTL), 33);
+  SCROLLINFO got{sizeof got, SIF_ALL, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(GetScrollInfo(pane, SB_VERT, &got));
+  EXPECT_EQ(got.nMax, 60);
+  EXPECT_EQ(got.nPage, 10u);
+}
+
+}  // namespace
+}  // namespace tebix::test
