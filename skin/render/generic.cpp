@@ -217,6 +217,7 @@ LRESULT GenericProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lpa
     case WM_TIMER:
     case WM_HSCROLL:
     case WM_VSCROLL:
+    case WM_CAPTURECHANGED:
       return ScrollBarsMessage(control, control.state, message, wparam, lparam, true);
   }
   return self.CallPrevious(message, wparam, lparam);

@@ -295,6 +295,22 @@ LRESULT Timer(SkinnedWindow& self, ScrollState& state, WPARAM wparam, LPARAM lpa
   return self.CallPrevious(WM_TIMER, wparam, lparam);
 }
 
+// The mouse went elsewhere (another window took it, a mode was cancelled):
+// a drag ends as a release would end it, so that the window hears the end
+// and the bars are not left frozen.
+void CaptureLost(HWND window, ScrollState& state, HWND taker) {
+  if (!state.captured || taker == window) return;
+  state.captured = 0;
+  if (state.dragging) {
+    const UINT scroll_message = state.drag_kind == 0x3007 ? WM_VSCROLL : WM_HSCROLL;
+    state.dragging = 0;
+    SendScroll(window, scroll_message, SB_THUMBPOSITION, state.last_track_pos);
+    SendScroll(window, scroll_message, SB_ENDSCROLL, 0);
+  }
+  if (state.mouse_state == 2) StopRepeat(window);
+  SetMouse(window, state, 0, Element::kNone);
+}
+
 LRESULT ScrollMessage(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT result = self.CallPrevious(message, wparam, lparam);
   if (LOWORD(wparam) == SB_ENDSCROLL && IsWindow(self.window())) {
@@ -518,6 +534,9 @@ LRESULT ScrollBarsMessage(SkinnedWindow& self, ScrollState& state, UINT message,
     case WM_HSCROLL:
     case WM_VSCROLL:
       return ScrollMessage(self, state, message, wparam, lparam);
+    case WM_CAPTURECHANGED:
+      CaptureLost(window, state, reinterpret_cast<HWND>(lparam));
+      return self.CallPrevious(message, wparam, lparam);
   }
   return self.CallPrevious(message, wparam, lparam);
 }

@@ -9,8 +9,8 @@
 //   WM_NCCALCSIZE                   ScrollBarsCalcSize
 //   WM_NCPAINT                      ScrollBarsNcPaint (client edge, then bars; 0)
 //   WM_NCHITTEST, WM_NCMOUSEMOVE, WM_MOUSEMOVE, WM_NCLBUTTONDOWN/DBLCLK/UP,
-//   WM_LBUTTONDOWN/DBLCLK/UP, WM_TIMER, WM_HSCROLL, WM_VSCROLL
-//                                   ScrollBarsMessage
+//   WM_LBUTTONDOWN/DBLCLK/UP, WM_TIMER, WM_HSCROLL, WM_VSCROLL,
+//   WM_CAPTURECHANGED               ScrollBarsMessage
 //   the detach message              DetachScrollBars
 //
 // Each entry passes the message on to the window's previous procedure

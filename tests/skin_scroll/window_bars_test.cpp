@@ -342,6 +342,27 @@ TEST_F(ScrollTest, DragFreezesOutsideItsZoneAndResumesFromTheAnchor) {
   EXPECT_EQ(GetScrollPos(w, SB_VERT), s.last_track_pos);
 }
 
+TEST_F(ScrollTest, DragEndsWhenAnotherWindowTakesTheMouse) {
+  HWND w = Child(kPaneClass, WS_VSCROLL, 0, 20, 20, 200, 200);
+  SetBar(w, SB_VERT, 0, 100, 10, 0);
+  Repaint(w);
+  ScrollState& s = StateOf(w);
+  const POINT grab = Centre(s.vertical_thumb);
+  ScrollLog().clear();
+  SendMessageW(w, WM_NCLBUTTONDOWN, 0x3007, ScreenPoint(w, grab.x, grab.y));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(w, grab.x, grab.y + 25));
+  ASSERT_EQ(GetCapture(), w);
+  SetCapture(host());
+  EXPECT_EQ(s.dragging, 0);
+  EXPECT_EQ(s.captured, 0);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_THUMBPOSITION), 1);
+  EXPECT_EQ(CountEvents(WM_VSCROLL, SB_ENDSCROLL), 1);
+  ReleaseCapture();
+  // The bars follow the program again.
+  SetScrollPos(w, SB_VERT, 0, TRUE);
+  EXPECT_EQ(s.vertical_thumb.top, s.vertical_track.top);
+}
+
 TEST_F(ScrollTest, ServicesServeTheFrameAndStopWithTheEngine) {
   // What the frame reaches the bars by is registered while the engine runs.
   EXPECT_NE(ScrollBars().message, nullptr);
