@@ -2,10 +2,12 @@
 #include "skin/render/renderers.h"
 
 #include "skin/attach/paint_redirect.h"
-#include "skin/attach/scroll_bar_services.h"
 #include "skin/render/button.h"
+#include "skin/render/generic.h"
 #include "skin/render/group_box.h"
 #include "skin/render/plain_bordered.h"
+#include "skin/render/scroll_bar.h"
+#include "skin/render/scroll_bar_engine.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
 #include "skin/render/vb_command_button.h"
@@ -18,6 +20,8 @@ std::span<const RendererEntry> AllRenderers() {
       kPlainBorderedRenderer,
       kPushButtonRenderer, kCheckBoxRenderer, kRadioButtonRenderer, kGroupBoxRenderer,
       kVbCommandButtonRenderer, kVbCheckBoxRenderer, kVbOptionButtonRenderer, kVbFrameRenderer,
+      kScrollBarRenderer,
+      kGenericRenderer,
   };
   return renderers;
 }
@@ -27,13 +31,16 @@ void StartRenderers() {
   RegisterPaintSubstitute(1006, kVbFramePaintSubstitute);
   RegisterPaintSubstitute(1009, kVbCommandButtonPaintSubstitute);
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
+  RegisterScrollBarServices();
+  RegisterGenericSubstitutes();
 }
 
 void StopRenderers() {
   SetRenderers({});
   for (int type : {1006, 1009}) RegisterPaintSubstitute(type, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
-  SetScrollBarServices({});
+  ClearScrollBarServices();
+  ClearGenericSubstitutes();
 }
 
 }  // namespace tebix

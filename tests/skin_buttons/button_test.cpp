@@ -434,6 +434,7 @@ TEST_F(ButtonTest, OwnerDrawStyleHandsTheButtonToTheGenericRenderer) {
 }
 
 TEST_F(ButtonTest, OwnerDrawStyleWithoutGenericRendererLeavesTheButtonAlone) {
+  LeaveOut({RendererId::kGeneric});
   HWND w = Button(BS_PUSHBUTTON, L"plain");
   ASSERT_NE(ObjectOf(w), nullptr);
   SetWindowLongW(w, GWL_STYLE, (GetWindowLongW(w, GWL_STYLE) & ~0xF) | BS_OWNERDRAW);

@@ -59,6 +59,11 @@ void UseProbesFor(std::initializer_list<RendererId> ids) {
   InstallTable();
 }
 
+void LeaveOut(std::initializer_list<RendererId> ids) {
+  for (RendererId id : ids) g_table[static_cast<std::size_t>(id)] = {};
+  InstallTable();
+}
+
 void EngineTest::SetUp() {
   static const bool started = [] {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES |

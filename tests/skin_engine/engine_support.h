@@ -38,6 +38,8 @@ std::unique_ptr<SkinnedWindow> CreateProbe(HWND window);
 
 // Puts the probe in the dispatch table for these renderers, beside the real ones.
 void UseProbesFor(std::initializer_list<RendererId> ids);
+// Takes these renderers out of the dispatch table for the rest of the test.
+void LeaveOut(std::initializer_list<RendererId> ids);
 
 // The engine runs for the whole test program; each test starts with the
 // default skin attached and the real renderers, and ends with the skin

@@ -444,20 +444,25 @@ void BuildScrollBars(HWND panel) {
   }
 
   // Scroll bars a window carries itself, set through SetScrollInfo: grids
-  // (a class the library knows) with both bars, then with the vertical one
-  // on the left.
-  constexpr int kTop = 290;
+  // of a class the library draws generically (their own painting over the
+  // skin background, the skin's bars around it) that scroll their cells,
+  // with both bars, then with the vertical one on the left; and an
+  // owner-drawn button, which the same renderer shows.
+  constexpr int kTop = 270;
   kit::Heading(panel, L"Window scroll bars", kLeft, kTop, 700);
-  const HWND both =
-      Labelled(panel, L"A grid with WS_HSCROLL and WS_VSCROLL (MSHFlexGridWndClass)", L"MSHFlexGridWndClass",
-               L"", WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kLeft, kTop + 22, kWidth, 180);
-  const HWND left = Labelled(panel, L"The same with WS_EX_LEFTSCROLLBAR (MSFlexGridWndClass)",
-                             L"MSFlexGridWndClass", L"", WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
-                             WS_EX_CLIENTEDGE | WS_EX_LEFTSCROLLBAR, kRight, kTop + 22, kWidth, 180);
+  const HWND both = Labelled(panel, L"WS_HSCROLL | WS_VSCROLL (VSFlexGrid8L)", L"VSFlexGrid8L", L"",
+                             WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, kLeft, kTop + 22, 300, 190);
+  const HWND left = Labelled(panel, L"With WS_EX_LEFTSCROLLBAR", L"VSFlexGrid8L", L"",
+                             WS_HSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE | WS_EX_LEFTSCROLLBAR, 330,
+                             kTop + 22, 260, 190);
   for (HWND grid : {both, left}) {
     kit::SetScroll(grid, SB_HORZ, 0, 3, 2, 0);
     kit::SetScroll(grid, SB_VERT, 0, 39, 8, 0);
   }
+  kit::SetScroll(both, SB_VERT, 0, 39, 8, 12);  // scrolled a little: the thumb off the top
+  InvalidateRect(both, nullptr, TRUE);
+  Labelled(panel, L"Owner-drawn button", L"Button", L"Owner-drawn", BS_OWNERDRAW | WS_TABSTOP, 0, 604, kTop + 22,
+           140, 32);
 }
 
 // --- Progress bars, trackbars, up-downs, headers -------------------------------
