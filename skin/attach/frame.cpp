@@ -211,7 +211,7 @@ void InitialiseFrame(FrameWindow& f) {
     const HWND client = GetParent(w);
     f.active = client != nullptr && reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == w;
   } else {
-    f.active = GetActiveWindow() == w;
+    f.active = GetActiveWindow() == w && GetForegroundWindow() == w;
   }
 
   // The client area keeps the size the system's frame gave it.
@@ -284,6 +284,7 @@ void StartFrames() {
 void StopFrames() {
   SetFrameSizeQuery(nullptr);
   SetMenuBarServices({});
+  ReleaseFrameFonts();
 }
 
 }  // namespace tebix

@@ -22,6 +22,9 @@
 
 namespace tebix {
 
+// Posted by a top-level frame to itself to look at its activation again.
+inline constexpr UINT kActivationCheckMessage = 0x6A3A;
+
 enum class FrameType : int { kDialog, kForm, kMdiChildForm, kMdiForm, kMfcMain, kMfcMdiChild };
 
 class FrameWindow : public SkinnedWindow {
@@ -104,6 +107,8 @@ void PaintFrame(FrameWindow& f);
 void RedrawCaption(FrameWindow& f);
 // Repaints the whole non-client area when visible.
 void RepaintFrame(FrameWindow& f);
+// The fonts the frame made itself (engine stop).
+void ReleaseFrameFonts();
 
 // --- frame_region.cpp -----------------------------------------------------------------
 

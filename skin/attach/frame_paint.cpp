@@ -21,13 +21,50 @@ RECT Win(const frame::Rect& r) {
 // ellipsis; '&' is shown as it is.
 constexpr UINT kCaptionTextFormat = DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS | DT_NOPREFIX;
 
+// The skin's font may lack the characters of a wide caption (a Chinese
+// caption under a Western code page): the dialog font of the same height
+// and weight then draws it, as the system links it to fonts that have them.
+struct FallbackFont {
+  HFONT source = nullptr;
+  HFONT font = nullptr;
+};
+FallbackFont g_fallback;
+
+HFONT FallbackFor(HFONT source) {
+  if (g_fallback.source == source && g_fallback.font != nullptr) return g_fallback.font;
+  if (g_fallback.font != nullptr) DeleteObject(g_fallback.font);
+  g_fallback = {};
+  LOGFONTW lf{};
+  if (source == nullptr || GetObjectW(source, sizeof lf, &lf) == 0) return nullptr;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(lf.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+  g_fallback = {source, CreateFontIndirectW(&lf)};
+  return g_fallback.font;
+}
+
+bool FontHasGlyphs(HDC dc, const std::wstring& text) {
+  std::wstring indices(text.size(), L'\0');
+  const DWORD got = GetGlyphIndicesW(dc, text.data(), static_cast<int>(text.size()),
+                                     reinterpret_cast<WORD*>(indices.data()), GGI_MARK_NONEXISTING_GLYPHS);
+  if (got == GDI_ERROR) return true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<WORD>(indices[i]) == 0xFFFF && text[i] > L' ') return false;
+  }
+  return true;
+}
+
 void DrawCaptionText(const FrameWindow& f, HDC dc) {
   RECT text = Win(f.layout.text);
   if (IsRectEmpty(&text)) return;
   if (f.unicode()) {
     if (f.caption_wide.empty()) return;
     std::wstring copy = f.caption_wide;
+    HGDIOBJ old = nullptr;
+    if (!FontHasGlyphs(dc, copy)) {
+      if (HFONT fallback = FallbackFor(static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT)))) old = SelectObject(dc, fallback);
+    }
     real::DrawTextExW(dc, copy.data(), static_cast<int>(copy.size()), &text, kCaptionTextFormat, nullptr);
+    if (old != nullptr) SelectObject(dc, old);
   } else {
     if (f.caption_ansi.empty()) return;
     std::string copy = f.caption_ansi.substr(0, 1024);
@@ -133,6 +170,11 @@ void RedrawCaption(FrameWindow& f) {
 
 void RepaintFrame(FrameWindow& f) {
   if (f.visible()) PaintFrame(f);
+}
+
+void ReleaseFrameFonts() {
+  if (g_fallback.font != nullptr) DeleteObject(g_fallback.font);
+  g_fallback = {};
 }
 
 }  // namespace tebix

@@ -92,10 +92,25 @@ LRESULT OnWindowPosChanging(FrameWindow& f, WPARAM wparam, LPARAM lparam) {
 
 LRESULT OnNcActivate(FrameWindow& f, WPARAM wparam) {
   const bool active = wparam != 0;
+  // Told inactive while it is the thread's active window: the system may
+  // be activating it before it becomes the foreground window, and will not
+  // say so again once it is. Look again when the activation is over.
+  if (!active && !f.child && GetActiveWindow() == f.window()) {
+    PostMessageW(f.window(), kActivationCheckMessage, 0, 0);
+  }
   if (active == f.active) return 1;
   f.active = active;
   RepaintFrame(f);
   return 1;
+}
+
+LRESULT OnActivationCheck(FrameWindow& f) {
+  const HWND w = f.window();
+  if (!f.active && GetActiveWindow() == w && GetForegroundWindow() == w) {
+    f.active = true;
+    RepaintFrame(f);
+  }
+  return 0;
 }
 
 void SetActive(FrameWindow& f, bool active) {
@@ -326,6 +341,7 @@ LRESULT CommonMessage(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam
     case WM_SETICON: return OnSetIcon(f, wparam, lparam);
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(f, wparam, lparam);
     case kDetachMessage: return OnDetach(f);
+    case kActivationCheckMessage: return OnActivationCheck(f);
   }
   handled = false;
   return 0;
