@@ -72,8 +72,11 @@ LRESULT OnNcHitTest(FrameWindow& f, WPARAM wparam, LPARAM lparam) {
 LRESULT OnNcMouseMove(FrameWindow& f, WPARAM wparam, LPARAM lparam) {
   const frame::Button button = frame::ButtonOfHit(static_cast<int>(wparam));
   if (button != frame::Button::kNone) {
-    if (f.button_state != frame::PressedState(button)) SetButtonState(f, frame::HoverState(button));
-    TrackLeave(f);
+    const int state = f.button_state == frame::PressedState(button) ? f.button_state : frame::HoverState(button);
+    if (state != f.button_state) {
+      SetButtonState(f, state);
+      TrackLeave(f);  // once per button entered, not per move
+    }
   } else if (wparam == static_cast<WPARAM>(frame::hit::kMenuBar)) {
     MenuBarHover(f, lparam);
   } else if (f.button_state != frame::kMenuOpenState) {
@@ -83,7 +86,9 @@ LRESULT OnNcMouseMove(FrameWindow& f, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT OnNcMouseLeave(FrameWindow& f) {
-  if (f.button_state != frame::kMenuOpenState && !f.button_down) SetButtonState(f, 0);
+  // A press that left the window is not released over a button any more.
+  f.button_down = false;
+  if (f.button_state != frame::kMenuOpenState) SetButtonState(f, 0);
   if (f.menu_bar.hot) MenuBarLeave(f);
   return 0;
 }

@@ -452,7 +452,6 @@ LRESULT MfcMainFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARA
     case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_ACTIVATE: return OnActivate(f, wparam, lparam);
     case WM_NCACTIVATE: return OnNcActivate(f, wparam);
-    case kDrawCaption: return 0;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(f, wparam, lparam);
     case WM_WINDOWPOSCHANGING:
       if (f.choice == frame::Choice::kTool) return OnWindowPosChanging(f, wparam, lparam);
@@ -482,7 +481,6 @@ LRESULT MfcMdiChildFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, L
     case WM_ACTIVATE: return OnActivate(f, wparam, lparam);
     case WM_NCACTIVATE: return OnMfcChildNcActivate(f, wparam);
     case WM_MDIACTIVATE: return OnMdiActivate(f, wparam, lparam, false);
-    case kDrawCaption: return 0;
     case WM_GETMINMAXINFO: return OnMdiChildGetMinMaxInfo(f, wparam, lparam);
     case WM_WINDOWPOSCHANGING: return OnMdiChildWindowPosChanging(f, wparam, lparam);
     case WM_STYLECHANGED: return OnStyleChanged(f, wparam, lparam, true);
