@@ -241,7 +241,8 @@ bool QueryFrameSize(HWND, void* object, FrameSize* out) {
   if (f->menu_bar.menu != nullptr) {
     f->menu_bar.rows = MenuRows(*f);
     LayOutMenuBar(*f);
-    out->menu_extra_height = (SkinMetric(13) - GetSystemMetrics(SM_CYMENU)) * f->menu_bar.rows;
+    const int row = std::clamp(SkinMetric(13), 0, frame::kMaxPieceSize);
+    out->menu_extra_height = (row - GetSystemMetrics(SM_CYMENU)) * std::clamp(f->menu_bar.rows, 0, frame::kMaxMenuRows);
   }
   out->has_limits = f->has_max_track;
   out->limit_width = f->max_track.x;

@@ -9,13 +9,20 @@ bool Has(std::uint32_t value, std::uint32_t bits) {
   return (value & bits) != 0;
 }
 
+int Clamp(int value, int most) {
+  return std::clamp(value, 0, most);
+}
+
 bool HasCaption(Choice choice) {
   return choice == Choice::kNormal || choice == Choice::kTool;
 }
 
+// Offsets far outside any window are cut to keep the arithmetic in range.
 Rect ButtonAt(const OffsetPair& pair, const SkinPart& part, int width) {
-  const int x = pair.dx <= 0 ? pair.dx + width : pair.dx;
-  return {x, pair.dy, x + part.width, pair.dy + part.height};
+  const int dx = std::clamp(pair.dx, -kMaxPieceSize * 8, kMaxPieceSize * 8);
+  const int dy = std::clamp(pair.dy, -kMaxPieceSize * 8, kMaxPieceSize * 8);
+  const int x = dx <= 0 ? dx + width : dx;
+  return {x, dy, x + Clamp(part.width, kMaxPieceSize), dy + Clamp(part.height, kMaxPieceSize)};
 }
 
 int SizingCode(const Layout& l, std::uint32_t style, int x, int y) {
@@ -52,19 +59,20 @@ Choice ChooseFrame(std::uint32_t style, std::uint32_t ex_style) {
 }
 
 Borders BordersOf(const FrameStyle& record) {
-  return {std::max(0, record.parts[0].height), std::max(0, record.parts[1].width),
-          std::max(0, record.parts[2].width), std::max(0, record.parts[3].height)};
+  return {Clamp(record.parts[0].height, kMaxPieceSize), Clamp(record.parts[1].width, kMaxPieceSize),
+          Clamp(record.parts[2].width, kMaxPieceSize), Clamp(record.parts[3].height, kMaxPieceSize)};
 }
 
 Insets SkinInsets(Choice choice, const Borders& borders, std::uint32_t style, std::uint32_t ex_style,
                   const Extras& extras) {
   Insets insets;
   if (choice != Choice::kNone) insets = {borders.left, borders.caption, borders.right, borders.bottom};
-  if (extras.menu_rows > 0) insets.top += extras.menu_rows * std::max(0, extras.menu_row_height);
+  insets.top += Clamp(extras.menu_rows, kMaxMenuRows) * Clamp(extras.menu_row_height, kMaxPieceSize);
   if (Has(style, style::kVScroll)) {
-    (Has(ex_style, style::kExLeftScrollBar) ? insets.left : insets.right) += std::max(0, extras.vscroll_width);
+    (Has(ex_style, style::kExLeftScrollBar) ? insets.left : insets.right) +=
+        Clamp(extras.vscroll_width, kMaxPieceSize);
   }
-  if (Has(style, style::kHScroll)) insets.bottom += std::max(0, extras.hscroll_height);
+  if (Has(style, style::kHScroll)) insets.bottom += Clamp(extras.hscroll_height, kMaxPieceSize);
   return insets;
 }
 
@@ -88,7 +96,7 @@ Layout LayOut(const LayoutInput& in) {
   Layout l;
   l.client = in.client;
   l.has_frame = !(in.client == Rect{0, 0, in.width, in.height});
-  const int menu_height = in.menu_rows > 0 ? in.menu_rows * std::max(0, in.menu_row_height) : 0;
+  const int menu_height = Clamp(in.menu_rows, kMaxMenuRows) * Clamp(in.menu_row_height, kMaxPieceSize);
   if (in.choice == Choice::kNone || in.record == nullptr) {
     if (menu_height > 0) l.menu_bar = {0, 0, in.width, std::min(menu_height, std::max(0, in.client.top))};
     return l;
@@ -111,15 +119,16 @@ Layout LayOut(const LayoutInput& in) {
       l.help = ButtonAt(at, r.parts[24], in.width);
     }
     if (normal && in.has_icon) {
-      const OffsetPair& at = r.offset_pairs[4];
-      const OffsetPair& size = r.offset_pairs[5];
-      l.icon = {at.dx, at.dy, at.dx + size.dx, at.dy + size.dy};
+      const int x = std::clamp(r.offset_pairs[4].dx, -kMaxPieceSize, kMaxPieceSize);
+      const int y = std::clamp(r.offset_pairs[4].dy, -kMaxPieceSize, kMaxPieceSize);
+      l.icon = {x, y, x + Clamp(r.offset_pairs[5].dx, kMaxIconSize), y + Clamp(r.offset_pairs[5].dy, kMaxIconSize)};
     }
   }
 
   if (caption) {
     l.caption = {2, 2, in.width - 2, b.caption};
-    const OffsetPair& gap = r.offset_pairs[6];
+    const OffsetPair gap{std::clamp(r.offset_pairs[6].dx, -kMaxPieceSize, kMaxPieceSize),
+                         std::clamp(r.offset_pairs[6].dy, -kMaxPieceSize, kMaxPieceSize)};
     l.text.left = normal && !l.icon.empty() ? l.icon.right + gap.dx : b.left + gap.dx;
     int right = l.caption.right;
     for (const Rect* button : {&l.close, &l.maximize, &l.minimize, &l.help}) {
@@ -127,7 +136,7 @@ Layout LayOut(const LayoutInput& in) {
     }
     l.text.right = std::max(l.text.left, right);
     l.text.top = gap.dy;
-    l.text.bottom = std::max(l.text.top, b.caption - r.offset_pairs[7].dy);
+    l.text.bottom = std::max(l.text.top, b.caption - std::clamp(r.offset_pairs[7].dy, -kMaxPieceSize, kMaxPieceSize));
   }
 
   if (menu_height > 0) l.menu_bar = {b.left, b.caption, in.width - b.right, b.caption + menu_height};

@@ -79,7 +79,14 @@ enum class Choice : int {
 };
 Choice ChooseFrame(std::uint32_t style, std::uint32_t ex_style);
 
-// The four frame pieces' sizes, from the record's active parts.
+// No piece of a frame, menu row or scroll bar is larger than this, whatever
+// a skin says: a damaged skin must not make windows the system cannot hold.
+inline constexpr int kMaxPieceSize = 1024;
+inline constexpr int kMaxMenuRows = 64;
+inline constexpr int kMaxIconSize = 256;
+
+// The four frame pieces' sizes, from the record's active parts (each
+// between 0 and kMaxPieceSize).
 struct Borders {
   int caption = 0;  // height of slot 0
   int left = 0;     // width of slot 1

@@ -26,8 +26,9 @@ bool ItemRect(const FrameWindow& f, int index, RECT& out) {
   RECT r{};
   if (m.menu == nullptr || !GetMenuItemRect(f.window(), m.menu, static_cast<UINT>(index), &r)) return false;
   const int row_height = std::max(1, m.system_row_height);
-  const int row = std::max(0, static_cast<int>(r.top - m.system_bar.top + row_height / 2) / row_height);
-  const int skin_row = SkinMetric(13);
+  const int row = std::clamp(static_cast<int>(r.top - m.system_bar.top + row_height / 2) / row_height, 0,
+                             frame::kMaxMenuRows);
+  const int skin_row = std::clamp(SkinMetric(13), 0, frame::kMaxPieceSize);
   const int left = m.bar.left + (r.left - m.system_bar.left);
   out = {left, m.bar.top + row * skin_row, left + (r.right - r.left), m.bar.top + (row + 1) * skin_row};
   return true;

@@ -236,6 +236,39 @@ TEST(FrameLayout, KeyRunsAreOnePixelHighRunsInRowOrder) {
   EXPECT_TRUE(KeyRuns(nullptr, 4, 4, 0).empty());
 }
 
+TEST(FrameLayout, DamagedSkinValuesStayInRange) {
+  FrameStyle r = NormalRecord();
+  r.parts[0].height = 2000000000;
+  r.parts[1].width = -50;
+  r.parts[2].width = 0x7FFFFFFF;
+  r.parts[8].width = -2000000000;
+  r.offset_pairs[0] = {-2147483647 - 1, 2147483647};
+  r.offset_pairs[5] = {100000, -5};
+  const Borders b = BordersOf(r);
+  EXPECT_EQ(b.caption, kMaxPieceSize);
+  EXPECT_EQ(b.left, 0);
+  EXPECT_EQ(b.right, kMaxPieceSize);
+  const Insets insets =
+      SkinInsets(Choice::kNormal, b, kVScroll | kHScroll, 0, {1000000, 2000000000, -3, 2000000000});
+  EXPECT_LE(insets.top, kMaxPieceSize + kMaxMenuRows * kMaxPieceSize);
+  EXPECT_EQ(insets.right, kMaxPieceSize);  // the scroll bar's -3 counts as 0
+  EXPECT_EQ(insets.bottom, b.bottom + kMaxPieceSize);
+  LayoutInput in;
+  in.choice = Choice::kNormal;
+  in.record = &r;
+  in.width = 300;
+  in.height = 200;
+  in.style = kCaption | kSysMenu | kMinimizeBox;
+  in.has_icon = true;
+  in.client = ClientOf({0, 0, 300, 200}, insets);
+  const Layout l = LayOut(in);
+  EXPECT_TRUE(l.close.empty()) << "a negative button width is no button";
+  EXPECT_LE(l.icon.width(), kMaxIconSize);
+  EXPECT_TRUE(l.client.empty());
+  EXPECT_LE(l.client.right, 300);
+  EXPECT_EQ(HitTest(l, in.style, 150, 100), hit::kCaption);
+}
+
 TEST(FrameLayout, MaximizedMdiChildPutsItsFrameOutsideTheArea) {
   const Rect r = MdiMaximizedRect({4, 25, 4, 5}, {500, 300});
   EXPECT_EQ(r, (Rect{-4, -25, 504, 305}));

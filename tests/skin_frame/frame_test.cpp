@@ -15,6 +15,8 @@
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
 #include "tests/skin_engine/engine_support.h"
+#include "tools/tbxtool/sample_skin.h"
+#include "tools/tbxtool/skin_source.h"
 
 namespace tebix::test {
 namespace {
@@ -559,6 +561,77 @@ TEST_F(FrameTest, ShownWindowsDrawTheActivationTheyHave) {
   Pump();
   EXPECT_FALSE(FrameOf(third)->active);
   EXPECT_TRUE(FrameOf(second)->active);
+}
+
+// A skin whose frame is absurd in every way a damaged file can make it.
+std::vector<std::uint8_t> DamagedFrameSkin() {
+  tbx::SkinSource skin = tbx::MakeSampleSkin(11, 0);
+  const std::int32_t extremes[] = {2000000000, -2000000000, 0, 0x7FFFFFFF, -1, 5000, 1};
+  for (std::size_t i = 0; i < 48 && i < skin.parts.size(); ++i) {
+    SkinPart& p = skin.parts[i];
+    p.width = extremes[i % 7];
+    p.height = extremes[(i + 3) % 7];
+    p.left_margin = extremes[(i + 1) % 7];
+    p.bottom_margin = extremes[(i + 2) % 7];
+    p.transparent = i % 2 ? 0x00FF00FF : 0x00FFFFFF;
+  }
+  for (auto& pair : skin.offset_pairs) pair = {-2147483647 - 1, 2147483647};
+  for (int metric : {1, 13, 14, 17}) {
+    if (static_cast<std::size_t>(metric) < skin.metrics.size()) skin.metrics[static_cast<std::size_t>(metric)] = 2000000000;
+  }
+  return tbx::BuildSkinBlock(skin);
+}
+
+TEST_F(FrameTest, DamagedSkinAndHostileMessagesLeaveWindowsUsable) {
+  const std::vector<std::uint8_t> block = DamagedFrameSkin();
+  ASSERT_EQ(LoadSkinModel(block), 1);
+  const HMENU menu = CreateMenu();
+  AppendMenuW(menu, MF_STRING, 100, L"&Item");
+  HWND form = Form(WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE);
+  SetMenu(form, menu);
+  HWND dialog = Dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CONTEXTHELP | WS_VISIBLE, L"damaged");
+  HWND tool = Form(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, {120, 80}, WS_EX_TOOLWINDOW);
+  for (HWND w : {form, dialog, tool}) {
+    ASSERT_NE(FrameOf(w), nullptr);
+    SetWindowTextW(w, L"\u4e2d\u6587 caption");
+    Repaint(w);
+    SetWindowPos(w, nullptr, 0, 0, 50, 30, SWP_NOMOVE | SWP_NOZORDER);
+    Repaint(w);
+    const RECT wr = WindowRectOf(w);
+    EXPECT_LT(wr.right - wr.left, 32767);
+    EXPECT_LT(wr.bottom - wr.top, 32767);
+    RECT client{};
+    GetClientRect(w, &client);
+    EXPECT_GE(client.right, 0);
+    EXPECT_GE(client.bottom, 0);
+    // Hostile calls: no buffer or no room for the caption the frame serves
+    // (a dialog's), codes no frame gives, far points.
+    if (w == dialog) {
+      EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 16, 0), 0);
+      wchar_t one[1] = {L'x'};
+      EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(one)), 0);
+      EXPECT_EQ(one[0], L'x');
+      EXPECT_EQ(SendMessageW(w, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(one)), 0);
+      EXPECT_EQ(one[0], L'\0');
+    }
+    for (WPARAM code : {WPARAM{0}, WPARAM{9999}, WPARAM{0x1234}, static_cast<WPARAM>(-1)}) {
+      SendMessageW(w, WM_NCMOUSEMOVE, code, MAKELPARAM(-30000, 30000));
+      SendMessageW(w, WM_NCLBUTTONUP, code, MAKELPARAM(-30000, 30000));
+      SendMessageW(w, WM_NCLBUTTONDBLCLK, code, MAKELPARAM(-30000, 30000));
+    }
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(-32000, -32000));
+    SendMessageW(w, WM_CTLCOLORSTATIC, 0, 0);
+    SendMessageW(w, kActivationCheckMessage, 0, 0);
+    SendMessageW(w, WM_SETTEXT, 0, 0);
+    EXPECT_EQ(GetWindowTextLengthW(w), 0);
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    Repaint(w);
+  }
+  // The editor's skin back: the windows take it at their next layout.
+  Tebix_Attach();
+  for (HWND w : {form, dialog, tool}) Repaint(w);
+  EXPECT_TRUE(IsWindow(form) && IsWindow(dialog) && IsWindow(tool));
 }
 
 }  // namespace
