@@ -24,14 +24,35 @@ namespace {
 constexpr char kFormClass[] = "ThunderRT6FormDC";
 constexpr wchar_t kFormClassW[] = L"ThunderRT6FormDC";
 
-// What the forms' own procedure saw of the system commands.
+// What the forms' own procedure saw of the system commands, menu commands
+// and drop-down menus.
 std::vector<WPARAM> g_commands;
+std::vector<WPARAM> g_menu_commands;
+std::vector<RECT> g_drop_downs;  // screen rectangles of the drop-downs shown
 bool g_swallow_commands = false;
+
+BOOL CALLBACK FindDropDown(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_SYSCOMMAND) {
     g_commands.push_back(wparam);
     if (g_swallow_commands) return 0;
+  }
+  if (message == WM_COMMAND) g_menu_commands.push_back(LOWORD(wparam));
+  if (message == WM_ENTERIDLE && wparam == MSGF_MENU) {
+    HWND drop_down = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDropDown, reinterpret_cast<LPARAM>(&drop_down));
+    RECT r{};
+    if (drop_down != nullptr && GetWindowRect(drop_down, &r)) g_drop_downs.push_back(r);
+    EndMenu();
   }
   if (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_MDICHILD) return DefMDIChildProcA(window, message, wparam, lparam);
   return DefWindowProcA(window, message, wparam, lparam);
@@ -300,6 +321,17 @@ TEST_F(FrameTest, HitCodesAtButtonsBordersAndCaption) {
       {"top edge", At(w, width / 2, 0), HTTOP},
   };
   for (const auto& c : cases) EXPECT_EQ(HitAt(w, c.point), c.want) << c.name;
+
+  // The sizing cursors over the borders, the arrow again over the client.
+  const struct {
+    WORD code;
+    LPCWSTR cursor;
+  } cursors[] = {{HTLEFT, IDC_SIZEWE},       {HTBOTTOM, IDC_SIZENS}, {HTBOTTOMRIGHT, IDC_SIZENWSE},
+                 {HTTOPRIGHT, IDC_SIZENESW}, {HTCLIENT, IDC_ARROW}};
+  for (const auto& c : cursors) {
+    SendMessageW(w, WM_SETCURSOR, reinterpret_cast<WPARAM>(w), MAKELPARAM(c.code, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, c.cursor)) << c.code;
+  }
 }
 
 TEST_F(FrameTest, ClicksSendExactlyTheirSystemCommand) {
@@ -632,6 +664,55 @@ TEST_F(FrameTest, DamagedSkinAndHostileMessagesLeaveWindowsUsable) {
   Tebix_Attach();
   for (HWND w : {form, dialog, tool}) Repaint(w);
   EXPECT_TRUE(IsWindow(form) && IsWindow(dialog) && IsWindow(tool));
+}
+
+TEST_F(FrameTest, MenuBarRowsHitCodeAndClicks) {
+  const HMENU bar = CreateMenu();
+  const HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, 201, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(bar, MF_STRING, 202, L"&Run");
+  AppendMenuW(bar, MF_STRING | MF_GRAYED, 203, L"&Off");
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+  HWND w = Form(style);
+  const SIZE before = ClientSize(w);
+  SetMenu(w, bar);
+  Repaint(w);
+  FrameWindow* f = FrameOf(w);
+  ASSERT_NE(f, nullptr);
+  // One row of the skin's height below the caption; the window kept its size.
+  const int row = SkinMetric(13);
+  EXPECT_EQ(f->menu_bar.rows, 1);
+  EXPECT_EQ(ClientSize(w).cy, before.cy - row);
+  EXPECT_EQ(f->layout.menu_bar.top, frame::BordersOf(Normal()).caption);
+  EXPECT_EQ(f->layout.menu_bar.height(), row);
+  const RECT wr = WindowRectOf(w);
+  auto item_centre = [&](int index) {
+    RECT r{};
+    GetMenuItemRect(w, bar, static_cast<UINT>(index), &r);
+    const MENUBARINFO info = [&] {
+      MENUBARINFO i{};
+      i.cbSize = sizeof i;
+      GetMenuBarInfo(w, OBJID_MENU, 0, &i);
+      return i;
+    }();
+    const int x = f->layout.menu_bar.left + (r.left + r.right) / 2 - info.rcBar.left;
+    return MAKELPARAM(wr.left + x, wr.top + f->layout.menu_bar.top + row / 2);
+  };
+  EXPECT_EQ(HitAt(w, item_centre(0)), 0x1234);
+  // A plain item sends its command; a grayed one nothing.
+  g_menu_commands.clear();
+  SendMessageW(w, WM_NCLBUTTONDOWN, 0x1234, item_centre(1));
+  SendMessageW(w, WM_NCLBUTTONDOWN, 0x1234, item_centre(2));
+  EXPECT_EQ(g_menu_commands, std::vector<WPARAM>{202});
+  // An item with a drop-down opens it under the item.
+  g_drop_downs.clear();
+  SendMessageW(w, WM_NCLBUTTONDOWN, 0x1234, item_centre(0));
+  ASSERT_EQ(g_drop_downs.size(), 1u);
+  EXPECT_EQ(g_drop_downs[0].top, wr.top + f->layout.menu_bar.top + row);
+  EXPECT_EQ(f->button_state, 0) << "nothing left open";
+  SetMenu(w, nullptr);
+  DestroyMenu(bar);
 }
 
 }  // namespace
