@@ -715,5 +715,56 @@ TEST_F(FrameTest, MenuBarRowsHitCodeAndClicks) {
   DestroyMenu(bar);
 }
 
+TEST_F(FrameTest, EveryKindOfFrameGetsItsOwnTable) {
+  RegisterPlainClass(L"Afx:400000:8:10003:0:77");
+  RegisterPlainClass(L"FrameTestMdiHost");
+  RegisterSuperclassA("ThunderRT6MDIForm", "Static");  // any procedure will do; it is framed on first paint
+  HWND dialog = Dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, L"dialog");
+  HWND form = Form(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND mfc = Make(L"Afx:400000:8:10003:0:77", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300, 200, L"mfc");
+  HWND mfc_no_caption = Make(L"Afx:400000:8:10003:0:77", WS_POPUP | WS_VISIBLE, 0, nullptr, 100, 60);
+  HWND mdi_form = Make(L"ThunderRT6MDIForm", WS_OVERLAPPEDWINDOW, 0, nullptr, 300, 200, L"mdi form");
+  EXPECT_EQ(FrameOf(mdi_form), nullptr) << "an MDI form waits for its first paint";
+  ShowWindow(mdi_form, SW_SHOW);
+  UpdateWindow(mdi_form);
+  Pump();
+  HWND host = Make(L"FrameTestMdiHost", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, nullptr, 500, 400);
+  CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
+  HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 300,
+                                host, nullptr, GetModuleHandleW(nullptr), &ccs);
+  MDICREATESTRUCTA form_child{kFormClass, "child form", GetModuleHandleA(nullptr), 0, 0, 200, 150, 0, 0};
+  auto mdi_child_form =
+      reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&form_child)));
+  MDICREATESTRUCTW mfc_child{L"Afx:400000:8:10003:0:77", L"mfc child", GetModuleHandleW(nullptr), 20, 20, 200, 150,
+                             0, 0};
+  auto mfc_mdi_child =
+      reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mfc_child)));
+  const struct {
+    const char* name;
+    HWND window;
+    FrameType type;
+  } cases[] = {
+      {"dialog", dialog, FrameType::kDialog},
+      {"form", form, FrameType::kForm},
+      {"MDI form", mdi_form, FrameType::kMdiForm},
+      {"MDI child form", mdi_child_form, FrameType::kMdiChildForm},
+      {"MFC main frame", mfc, FrameType::kMfcMain},
+      {"MFC MDI child frame", mfc_mdi_child, FrameType::kMfcMdiChild},
+  };
+  for (const auto& c : cases) {
+    ASSERT_NE(c.window, nullptr) << c.name;
+    const FrameWindow* f = FrameOf(c.window);
+    ASSERT_NE(f, nullptr) << c.name;
+    EXPECT_EQ(f->type, c.type) << c.name;
+    EXPECT_EQ(f->choice, frame::Choice::kNormal) << c.name;
+    EXPECT_TRUE(HasProperty(c.window, "Tebix_WndSz")) << c.name;
+    EXPECT_TRUE(HasProperty(c.window, "Scroll_Prop")) << c.name;
+    EXPECT_TRUE(HasProperty(c.window, "Tebix_Attached")) << c.name;
+  }
+  EXPECT_EQ(FrameOf(mfc_no_caption), nullptr) << "MFC windows without caption bits are not frames";
+  SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(mdi_child_form), 0);
+  SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(mfc_mdi_child), 0);
+}
+
 }  // namespace
 }  // namespace tebix::test
