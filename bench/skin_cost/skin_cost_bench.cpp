@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "bench/skin_cost/control_window.h"
+#include "bench/skin_cost/frame_cost.h"
 
 namespace {
 
@@ -295,6 +296,7 @@ int main(int argc, char** argv) {
 
     Marks marks;
     const std::vector<Round> skinned = RunPhase("skinned", options, &marks);
+    const vdk::bench::FrameCost frame = vdk::bench::MeasureFrameCost(1000, 700, std::max(5, options.repaints * 4));
 
     std::printf("skin cost: a form of %d controls, plain, then with Tebix_VB6.dll and %s\n",
                 vdk::bench::kControlCount, skin.c_str());
@@ -320,6 +322,12 @@ int main(int argc, char** argv) {
         "message, edit WM_GETTEXTLENGTH (us)", plain, skinned, [](const Round& r) { return r.edit; }, 1.3);
     PrintRow(
         "destroy (ms)", plain, skinned, [](const Round& r) { return r.destroy; }, 0);
+    std::printf(
+        "frame of a %d x %d form%s: repaint %.2f ms (median of %d; goal < 5, %s), %d region rebuilds during "
+        "them; repaint rebuilding the region %.2f ms (median of %d; goal < 5, %s)\n",
+        frame.width, frame.height, frame.framed ? "" : " (NOT FRAMED)", frame.repaint, frame.repaints,
+        frame.repaint < 5 ? "met" : "MISSED", frame.rebuildsDuringRepaints, frame.rebuild, frame.rebuilds,
+        frame.rebuild < 5 ? "met" : "MISSED");
     std::printf("once: loading Tebix_VB6.dll %.2f ms, attaching the skin %.2f ms\n", loadMs, attachMs);
     const double forwarded = Summary(plain, [](const Round& r) { return r.forwardedHotKey; }).median;
     std::printf(

@@ -1,6 +1,7 @@
 // The one table of renderers: each renderer file contributes its entry.
 #include "skin/render/renderers.h"
 
+#include "skin/attach/frame.h"
 #include "skin/attach/paint_redirect.h"
 #include "skin/render/button.h"
 #include "skin/render/generic.h"
@@ -22,6 +23,12 @@ std::span<const RendererEntry> AllRenderers() {
       kVbCommandButtonRenderer, kVbCheckBoxRenderer, kVbOptionButtonRenderer, kVbFrameRenderer,
       kScrollBarRenderer,
       kGenericRenderer,
+      kDialogFrameRenderer,
+      kFormFrameRenderer,
+      kMdiChildFormFrameRenderer,
+      kMdiFormFrameRenderer,
+      kMfcMainFrameRenderer,
+      kMfcMdiChildFrameRenderer,
   };
   return renderers;
 }
@@ -33,12 +40,14 @@ void StartRenderers() {
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
+  StartFrames();
 }
 
 void StopRenderers() {
   SetRenderers({});
   for (int type : {1006, 1009}) RegisterPaintSubstitute(type, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
+  StopFrames();
   ClearScrollBarServices();
   ClearGenericSubstitutes();
 }

@@ -93,10 +93,11 @@ HWND CreateMdiClient(HWND frame, HMENU windowMenu, DWORD exStyle) {
 
 class DialogTemplate {
  public:
-  DialogTemplate(const wchar_t* title, DWORD style, short width, short height) {
+  DialogTemplate(const wchar_t* title, DWORD style, short width, short height, DWORD exStyle = 0) {
     Dword(style | DS_SETFONT);
-    Dword(0);
-    words_.insert(words_.end(), {0, 0, 0, static_cast<WORD>(width), static_cast<WORD>(height), 0, 0});
+    Dword(exStyle);
+    for (WORD value : {WORD{0}, WORD{0}, WORD{0}, static_cast<WORD>(width), static_cast<WORD>(height), WORD{0}, WORD{0}})
+      words_.push_back(value);
     String(title);
     words_.push_back(8);
     String(L"MS Shell Dlg");
@@ -110,7 +111,7 @@ class DialogTemplate {
     Dword(style | WS_CHILD | WS_VISIBLE);
     Dword(0);
     for (short value : {x, y, width, height}) words_.push_back(static_cast<WORD>(value));
-    words_.insert(words_.end(), {id, 0xFFFF, classAtom});
+    for (WORD value : {id, WORD{0xFFFF}, classAtom}) words_.push_back(value);
     String(text);
     words_.push_back(0);
     ++words_[4];  // the template's item count
@@ -119,7 +120,10 @@ class DialogTemplate {
   const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
  private:
-  void Dword(DWORD value) { words_.insert(words_.end(), {LOWORD(value), HIWORD(value)}); }
+  void Dword(DWORD value) {
+    words_.push_back(LOWORD(value));
+    words_.push_back(HIWORD(value));
+  }
   void String(const wchar_t* text) {
     for (; *text; ++text) words_.push_back(static_cast<WORD>(*text));
     words_.push_back(0);
@@ -152,6 +156,27 @@ HWND OpenDialog(HWND owner) {
   dialog.Add(103, 0x80, L"Ask every time", BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 7, 64, 120, 10);
   dialog.Add(IDOK, 0x80, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 88, 92, 50, 14);
   dialog.Add(IDCANCEL, 0x80, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 143, 92, 50, 14);
+  return CreateDialogIndirectParamW(Instance(), dialog.get(), owner, DialogProc, 0);
+}
+
+// A dialog with a help button in its caption and no minimize or maximize
+// box: the help button takes the maximize button's place.
+HWND OpenHelpDialog(HWND owner) {
+  DialogTemplate dialog(L"Dialog box with help", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CONTEXTHELP,
+                        200, 90);
+  dialog.Add(0xFFFF, 0x82, L"DS_CONTEXTHELP without minimize and maximize boxes: the help button sits where "
+                           L"the maximize button would.",
+             SS_LEFT, 7, 7, 186, 28);
+  dialog.Add(IDOK, 0x80, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 143, 70, 50, 14);
+  return CreateDialogIndirectParamW(Instance(), dialog.get(), owner, DialogProc, 0);
+}
+
+// A sizable tool window: the skin's small caption with a close button only.
+HWND OpenToolDialog(HWND owner) {
+  DialogTemplate dialog(L"Tool window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 160, 80,
+                        WS_EX_TOOLWINDOW);
+  dialog.Add(0xFFFF, 0x82, L"A dialog box with WS_EX_TOOLWINDOW: the tool frame.", SS_LEFT, 7, 7, 146, 28);
+  dialog.Add(IDCANCEL, 0x80, L"Close", BS_PUSHBUTTON | WS_TABSTOP, 103, 60, 50, 14);
   return CreateDialogIndirectParamW(Instance(), dialog.get(), owner, DialogProc, 0);
 }
 
@@ -205,6 +230,35 @@ HWND OpenMdiForm(HWND owner, const char* className, const char* childClass, cons
   const auto created =
       reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));
   if (created) AddFormControls(created);
+  return form;
+}
+
+// An MDI form whose children show the MDI child frames: a normal child and a
+// tool-frame child side by side, or one maximised child.
+HWND OpenMdiFormWithChildren(HWND owner, bool maximized) {
+  const HMENU menu = FrameMenu(true);
+  const HWND form = CreateWindowExA(0, "ThunderRT6MDIForm", maximized ? "MDI form, maximised child" : "MDI form, two children",
+                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 320, 220, owner, menu, Instance(),
+                                    nullptr);
+  if (!form) return nullptr;
+  const HWND client = CreateMdiClient(form, GetSubMenu(menu, 1), WS_EX_CLIENTEDGE);
+  SetWindowLongPtrA(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(client));
+  RECT area;
+  GetClientRect(form, &area);
+  MoveWindow(client, 0, 0, area.right, area.bottom, TRUE);
+  if (maximized) {
+    MDICREATESTRUCTA child{"ThunderRT6FormDC", "Maximised", Instance(), 0, 0, 200, 120, WS_MAXIMIZE, 0};
+    const auto created =
+        reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&child)));
+    if (created) AddFormControls(created);
+    return form;
+  }
+  MDICREATESTRUCTA normal{"ThunderRT6FormDC", "Normal", Instance(), 4, 4, 170, 110, 0, 0};
+  if (const auto created =
+          reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&normal))))
+    AddFormControls(created);
+  CreateWindowExA(WS_EX_MDICHILD | WS_EX_TOOLWINDOW, "ThunderRT6FormDC", "Tool", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE,
+                  180, 20, 120, 90, client, nullptr, Instance(), nullptr);
   return form;
 }
 
@@ -290,6 +344,8 @@ struct FrameEntry {
 
 const FrameEntry kFrames[] = {
     {L"Dialog box made from a template in memory (#32770).", OpenDialog},
+    {L"Dialog box with a help button and no minimize or maximize box (DS_CONTEXTHELP).", OpenHelpDialog},
+    {L"Tool window: a sizable dialog box with WS_EX_TOOLWINDOW.", OpenToolDialog},
     {L"VB6 form with a menu bar, a text box and a command button (ThunderRT6FormDC).",
      [](HWND owner) {
        return OpenForm(owner, "ThunderRT6FormDC", "VB6 form", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -304,6 +360,10 @@ const FrameEntry kFrames[] = {
      [](HWND owner) { return OpenMdiForm(owner, "ThunderRT6MDIForm", "ThunderRT6FormDC", "VB6 MDI form"); }},
     {L"VB6 MDI form of the older runtime with its MDI child form (ThunderMDIForm, ThunderFormDC).",
      [](HWND owner) { return OpenMdiForm(owner, "ThunderMDIForm", "ThunderFormDC", "VB6 MDI form, older"); }},
+    {L"VB6 MDI form with a normal and a tool-frame MDI child form.",
+     [](HWND owner) { return OpenMdiFormWithChildren(owner, false); }},
+    {L"VB6 MDI form with a maximised MDI child form.",
+     [](HWND owner) { return OpenMdiFormWithChildren(owner, true); }},
     {L"MFC main frame: a control bar and an MDIClient with an MDI child frame holding a view "
      L"(Afx:400000:8:..., AfxControlBar42s, Afx:400000:b:..., AfxFrameOrView42s).",
      OpenMfcMdiFrame},
@@ -312,14 +372,14 @@ const FrameEntry kFrames[] = {
      OpenMfcScrolledFrame},
 };
 
-// Where the frames go: in four columns below the gallery when the screen
+// Where the frames go: in six columns below the gallery when the screen
 // has room there, else cascaded over the page.
 std::vector<RECT> FramePlaces(HWND root, HWND panel, int count) {
   RECT work, rootRect, panelRect;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   GetWindowRect(root, &rootRect);
   GetWindowRect(panel, &panelRect);
-  constexpr int kColumns = 4;
+  constexpr int kColumns = 6;
   const int rows = (count + kColumns - 1) / kColumns;
   std::vector<RECT> places;
   if (work.bottom - rootRect.bottom >= rows * 180) {
@@ -453,18 +513,18 @@ void BuildFrames(HWND panel) {
              L"Each frame opens as a window of its own beside the gallery. Closing a frame hides it; its "
              L"Show button brings it back.",
              16, 34, 720, 32);
-  int y = 74;
-  for (std::size_t i = 0; i < opened.size(); ++i, y += 46) {
+  int y = 70;
+  for (std::size_t i = 0; i < opened.size(); ++i, y += 36) {
     const HWND frame = opened[i];
     const HWND button = kit::Create(panel, L"Button", L"Show", BS_PUSHBUTTON | WS_TABSTOP, 0, 16, y, 72, 26);
     kit::OnClick(button, [frame] {
       ShowWindow(frame, SW_SHOWNORMAL);
       BringWindowToTop(frame);
     });
-    kit::Label(panel, kFrames[i].description, 100, y + 1, 640, 34);
+    kit::Label(panel, kFrames[i].description, 100, y + 1, 640, 32);
   }
   const HWND arrange = kit::Create(panel, L"Button", L"Show all and arrange", BS_PUSHBUTTON | WS_TABSTOP, 0,
-                                   16, y + 6, 160, 26);
+                                   16, y + 4, 160, 26);
   kit::OnClick(arrange, [panel, opened] { frames::ArrangeFrames(panel, opened, true); });
 }
 

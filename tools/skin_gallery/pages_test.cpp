@@ -153,7 +153,7 @@ TEST_F(PagesTest, FramesBelongToTheHostAndStayHiddenWithIt) {
     EXPECT_EQ(GetWindow(window, GW_OWNER), host_) << testing::PrintToString(ClassOf(window));
     EXPECT_FALSE(IsWindowVisible(window)) << testing::PrintToString(ClassOf(window));
   }
-  EXPECT_EQ(frames, 7);
+  EXPECT_EQ(frames, 11);
   ClosePage(panel);
 }
 
