@@ -518,15 +518,35 @@ TEST_F(FrameTest, MaximizedMdiChildKeepsItsFrameOutsideTheClientArea) {
 }
 
 TEST_F(FrameTest, MoveWindowGivesTheClientSizeTheCallerMeant) {
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  HWND w = Form(style);
-  for (const SIZE want : {SIZE{320, 200}, SIZE{250, 150}}) {
-    const SIZE outer = OuterFor(want, style, 0);
-    MoveWindow(w, 30, 30, outer.cx, outer.cy, TRUE);
-    const SIZE client = ClientSize(w);
-    EXPECT_EQ(client.cx, want.cx);
-    EXPECT_EQ(client.cy, want.cy);
+  const HMENU menu = CreateMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"&Menu");
+  const struct {
+    const char* name;
+    DWORD style, ex_style;
+    bool menu;
+  } cases[] = {
+      {"sizable", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, false},
+      {"dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE, WS_EX_DLGMODALFRAME, false},
+      {"tool window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE, WS_EX_TOOLWINDOW, false},
+      {"menu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, true},
+      {"scroll bars", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, false},
+      {"border only", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, false},
+  };
+  for (const auto& c : cases) {
+    HWND w = Form(c.style, {200, 100}, c.ex_style);
+    if (c.menu) SetMenu(w, menu);
+    for (const SIZE want : {SIZE{320, 200}, SIZE{250, 150}}) {
+      SIZE outer = OuterFor(want, c.style, c.ex_style, c.menu);
+      if (c.style & WS_VSCROLL) outer.cx += GetSystemMetrics(SM_CXVSCROLL);
+      if (c.style & WS_HSCROLL) outer.cy += GetSystemMetrics(SM_CYHSCROLL);
+      MoveWindow(w, 30, 30, outer.cx, outer.cy, TRUE);
+      const SIZE client = ClientSize(w);
+      EXPECT_EQ(client.cx, want.cx) << c.name;
+      EXPECT_EQ(client.cy, want.cy) << c.name;
+    }
+    if (c.menu) SetMenu(w, nullptr);
   }
+  DestroyMenu(menu);
 }
 
 TEST_F(FrameTest, WideCaptionRoundTripsAndIsDrawnWide) {
