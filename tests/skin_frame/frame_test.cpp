@@ -786,5 +786,43 @@ TEST_F(FrameTest, EveryKindOfFrameGetsItsOwnTable) {
   SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(mfc_mdi_child), 0);
 }
 
+TEST_F(FrameTest, IconIsDrawnAndOpensTheSystemMenu) {
+  g_swallow_commands = true;
+  HWND w = Form(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  FrameWindow* f = FrameOf(w);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->layout.icon.empty()) << "no icon yet";
+  const OffsetPair at = Normal().offset_pairs[4], size = Normal().offset_pairs[5];
+  const RECT icon{at.dx, at.dy, at.dx + size.dx, at.dy + size.dy};
+  const std::vector<COLORREF> without = CaptionPixels(w, icon);
+  SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+  Repaint(w);
+  EXPECT_EQ(f->layout.icon, (frame::Rect{icon.left, icon.top, icon.right, icon.bottom}));
+  EXPECT_NE(CaptionPixels(w, icon), without) << "the icon is drawn";
+  const LPARAM centre = At(w, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+  EXPECT_EQ(HitAt(w, centre), HTSYSMENU);
+
+  // A click on the icon opens the system menu below the caption, at the left border.
+  const RECT wr = WindowRectOf(w);
+  const frame::Borders b = frame::BordersOf(Normal());
+  g_drop_downs.clear();
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTSYSMENU, centre);
+  ASSERT_EQ(g_drop_downs.size(), 1u);
+  EXPECT_EQ(g_drop_downs[0].left, wr.left + b.left);
+  EXPECT_EQ(g_drop_downs[0].top, wr.top + b.caption);
+  EXPECT_EQ(f->menu_bar.tracked_item, -1);
+  // Right click on the caption: the system menu at the pointer.
+  g_drop_downs.clear();
+  const LPARAM caption = At(w, 100, b.caption / 2);
+  SendMessageW(w, WM_NCRBUTTONDOWN, HTCAPTION, caption);
+  SendMessageW(w, WM_NCRBUTTONUP, HTCAPTION, caption);
+  ASSERT_EQ(g_drop_downs.size(), 1u);
+  EXPECT_EQ(g_drop_downs[0].left, wr.left + 100);
+  // A double click on the icon closes.
+  g_commands.clear();
+  SendMessageW(w, WM_NCLBUTTONDBLCLK, HTSYSMENU, centre);
+  EXPECT_EQ(g_commands, std::vector<WPARAM>{SC_CLOSE});
+}
+
 }  // namespace
 }  // namespace tebix::test
