@@ -593,6 +593,26 @@ TEST_F(FrameTest, AnsiWindowsKeepTheirEightBitCaption) {
   EXPECT_EQ(GetWindowTextA(w, back, sizeof back), 12);
   EXPECT_STREQ(back, "Form caption");
   EXPECT_EQ(FrameOf(w)->caption_ansi, "Form caption");
+
+  // An ANSI dialog serves its kept copy by bytes and never splits a
+  // double-byte character (code page 936: "\u4e2d\u6587\u6807" in three pairs).
+  HWND dialog = CreateWindowExA(0, "#32770", "x", WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  ASSERT_NE(FrameOf(dialog), nullptr);
+  ASSERT_FALSE(IsWindowUnicode(dialog));
+  const char text[] = "\xD6\xD0\xCE\xC4\xB1\xEA";
+  SetWindowTextA(dialog, text);
+  char buffer[8] = {};
+  std::fill(std::begin(buffer), std::end(buffer), '#');
+  const LRESULT got = SendMessageA(dialog, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer));
+  if (GetACP() == 936) {
+    EXPECT_EQ(got, 2);
+    EXPECT_EQ(std::string(buffer), std::string(text, 2));
+  } else {
+    EXPECT_EQ(got, 3);
+    EXPECT_EQ(std::string(buffer), std::string(text, 3));
+  }
+  DestroyWindow(dialog);
 }
 
 TEST_F(FrameTest, ShownWindowsDrawTheActivationTheyHave) {
