@@ -244,6 +244,21 @@ bool QueryFrameSize(HWND, void* object, FrameSize* out) {
     const int row = std::clamp(SkinMetric(13), 0, frame::kMaxPieceSize);
     out->menu_extra_height = (row - GetSystemMetrics(SM_CYMENU)) * std::clamp(f->menu_bar.rows, 0, frame::kMaxMenuRows);
   }
+  // The replacement converts from a sizable system frame with a caption of
+  // the frame's kind. The window's own system frame may differ (a dialog
+  // frame is thinner, scroll bars and menu rows have their own sizes): the
+  // difference goes into the caption height and left border width it is
+  // given, so that the client area comes out exactly as the caller meant.
+  const frame::Insets system = SystemInsets(*f);
+  const frame::Insets skin = FrameInsets(*f);
+  const int caption_sys = out->caption == FrameCaption::kNormal     ? GetSystemMetrics(SM_CYCAPTION)
+                          : out->caption == FrameCaption::kMdiChild ? GetSystemMetrics(SM_CYSMCAPTION)
+                                                                    : 0;
+  const int want_dx = skin.left + skin.right - system.left - system.right;
+  const int want_dy = skin.top + skin.bottom - system.top - system.bottom;
+  out->left_width = want_dx - out->right_width + 2 * GetSystemMetrics(SM_CXFRAME);
+  out->caption_height =
+      want_dy - out->bottom_height + 2 * GetSystemMetrics(SM_CYFRAME) + caption_sys - out->menu_extra_height;
   out->has_limits = f->has_max_track;
   out->limit_width = f->max_track.x;
   out->limit_height = f->max_track.y;

@@ -518,15 +518,35 @@ TEST_F(FrameTest, MaximizedMdiChildKeepsItsFrameOutsideTheClientArea) {
 }
 
 TEST_F(FrameTest, MoveWindowGivesTheClientSizeTheCallerMeant) {
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  HWND w = Form(style);
-  for (const SIZE want : {SIZE{320, 200}, SIZE{250, 150}}) {
-    const SIZE outer = OuterFor(want, style, 0);
-    MoveWindow(w, 30, 30, outer.cx, outer.cy, TRUE);
-    const SIZE client = ClientSize(w);
-    EXPECT_EQ(client.cx, want.cx);
-    EXPECT_EQ(client.cy, want.cy);
+  const HMENU menu = CreateMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"&Menu");
+  const struct {
+    const char* name;
+    DWORD style, ex_style;
+    bool menu;
+  } cases[] = {
+      {"sizable", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, false},
+      {"dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE, WS_EX_DLGMODALFRAME, false},
+      {"tool window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE, WS_EX_TOOLWINDOW, false},
+      {"menu", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, true},
+      {"scroll bars", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, false},
+      {"border only", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, false},
+  };
+  for (const auto& c : cases) {
+    HWND w = Form(c.style, {200, 100}, c.ex_style);
+    if (c.menu) SetMenu(w, menu);
+    for (const SIZE want : {SIZE{320, 200}, SIZE{250, 150}}) {
+      SIZE outer = OuterFor(want, c.style, c.ex_style, c.menu);
+      if (c.style & WS_VSCROLL) outer.cx += GetSystemMetrics(SM_CXVSCROLL);
+      if (c.style & WS_HSCROLL) outer.cy += GetSystemMetrics(SM_CYHSCROLL);
+      MoveWindow(w, 30, 30, outer.cx, outer.cy, TRUE);
+      const SIZE client = ClientSize(w);
+      EXPECT_EQ(client.cx, want.cx) << c.name;
+      EXPECT_EQ(client.cy, want.cy) << c.name;
+    }
+    if (c.menu) SetMenu(w, nullptr);
   }
+  DestroyMenu(menu);
 }
 
 TEST_F(FrameTest, WideCaptionRoundTripsAndIsDrawnWide) {
@@ -573,6 +593,26 @@ TEST_F(FrameTest, AnsiWindowsKeepTheirEightBitCaption) {
   EXPECT_EQ(GetWindowTextA(w, back, sizeof back), 12);
   EXPECT_STREQ(back, "Form caption");
   EXPECT_EQ(FrameOf(w)->caption_ansi, "Form caption");
+
+  // An ANSI dialog serves its kept copy by bytes and never splits a
+  // double-byte character (code page 936: "\u4e2d\u6587\u6807" in three pairs).
+  HWND dialog = CreateWindowExA(0, "#32770", "x", WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  ASSERT_NE(FrameOf(dialog), nullptr);
+  ASSERT_FALSE(IsWindowUnicode(dialog));
+  const char text[] = "\xD6\xD0\xCE\xC4\xB1\xEA";
+  SetWindowTextA(dialog, text);
+  char buffer[8] = {};
+  std::fill(std::begin(buffer), std::end(buffer), '#');
+  const LRESULT got = SendMessageA(dialog, WM_GETTEXT, 4, reinterpret_cast<LPARAM>(buffer));
+  if (GetACP() == 936) {
+    EXPECT_EQ(got, 2);
+    EXPECT_EQ(std::string(buffer), std::string(text, 2));
+  } else {
+    EXPECT_EQ(got, 3);
+    EXPECT_EQ(std::string(buffer), std::string(text, 3));
+  }
+  DestroyWindow(dialog);
 }
 
 TEST_F(FrameTest, ShownWindowsDrawTheActivationTheyHave) {
@@ -764,6 +804,44 @@ TEST_F(FrameTest, EveryKindOfFrameGetsItsOwnTable) {
   EXPECT_EQ(FrameOf(mfc_no_caption), nullptr) << "MFC windows without caption bits are not frames";
   SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(mdi_child_form), 0);
   SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(mfc_mdi_child), 0);
+}
+
+TEST_F(FrameTest, IconIsDrawnAndOpensTheSystemMenu) {
+  g_swallow_commands = true;
+  HWND w = Form(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  FrameWindow* f = FrameOf(w);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->layout.icon.empty()) << "no icon yet";
+  const OffsetPair at = Normal().offset_pairs[4], size = Normal().offset_pairs[5];
+  const RECT icon{at.dx, at.dy, at.dx + size.dx, at.dy + size.dy};
+  const std::vector<COLORREF> without = CaptionPixels(w, icon);
+  SendMessageW(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
+  Repaint(w);
+  EXPECT_EQ(f->layout.icon, (frame::Rect{icon.left, icon.top, icon.right, icon.bottom}));
+  EXPECT_NE(CaptionPixels(w, icon), without) << "the icon is drawn";
+  const LPARAM centre = At(w, (icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
+  EXPECT_EQ(HitAt(w, centre), HTSYSMENU);
+
+  // A click on the icon opens the system menu below the caption, at the left border.
+  const RECT wr = WindowRectOf(w);
+  const frame::Borders b = frame::BordersOf(Normal());
+  g_drop_downs.clear();
+  SendMessageW(w, WM_NCLBUTTONDOWN, HTSYSMENU, centre);
+  ASSERT_EQ(g_drop_downs.size(), 1u);
+  EXPECT_EQ(g_drop_downs[0].left, wr.left + b.left);
+  EXPECT_EQ(g_drop_downs[0].top, wr.top + b.caption);
+  EXPECT_EQ(f->menu_bar.tracked_item, -1);
+  // Right click on the caption: the system menu at the pointer.
+  g_drop_downs.clear();
+  const LPARAM caption = At(w, 100, b.caption / 2);
+  SendMessageW(w, WM_NCRBUTTONDOWN, HTCAPTION, caption);
+  SendMessageW(w, WM_NCRBUTTONUP, HTCAPTION, caption);
+  ASSERT_EQ(g_drop_downs.size(), 1u);
+  EXPECT_EQ(g_drop_downs[0].left, wr.left + 100);
+  // A double click on the icon closes.
+  g_commands.clear();
+  SendMessageW(w, WM_NCLBUTTONDBLCLK, HTSYSMENU, centre);
+  EXPECT_EQ(g_commands, std::vector<WPARAM>{SC_CLOSE});
 }
 
 }  // namespace
