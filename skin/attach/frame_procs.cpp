@@ -19,6 +19,8 @@ namespace {
 constexpr UINT kPopupSystemMenu = 0x313;
 constexpr UINT kDrawCaption = 0xAE;  // the system's own caption drawing
 constexpr UINT kFramePosFlags = 0x637;
+// The scroll-bar engine's timers: first repeat, repeat, hover poll.
+constexpr WPARAM kScrollTimerFirst = 0x3005, kScrollTimerLast = 0x3007;
 
 FrameWindow& Frame(SkinnedWindow& self) {
   return static_cast<FrameWindow&>(self);
@@ -306,7 +308,16 @@ LRESULT OnClientMouse(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam
   return ScrollMessage(f, message, wparam, lparam, true);
 }
 
+// The scroll bars' own timers, and the loss of the mouse while the bars hold
+// it, belong to the bars rather than to the menu bar.
+bool ForScrollBars(const FrameWindow& f, UINT message, WPARAM wparam) {
+  if (message == WM_TIMER) return wparam >= kScrollTimerFirst && wparam <= kScrollTimerLast;
+  if (message == WM_CAPTURECHANGED) return f.scroll.captured != 0 || f.scroll.dragging != 0;
+  return false;
+}
+
 LRESULT OnMenuTracking(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (ForScrollBars(f, message, wparam)) return ScrollMessage(f, message, wparam, lparam, true);
   LRESULT result = 0;
   if (!MenuBarMessage(f, message, wparam, lparam, result)) result = f.CallPrevious(message, wparam, lparam);
   if (message == WM_MENUSELECT && GetSystemMetrics(SM_CYCAPTION) == 19) RepaintFrame(f);
