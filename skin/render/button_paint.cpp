@@ -25,11 +25,6 @@ static_assert(button::kLeftText == BS_LEFTTEXT && button::kIcon == BS_ICON && bu
 
 constexpr int kCaptionLimit = 1024;
 
-HBRUSH BackgroundBrush() {
-  const HBRUSH brush = SkinBackgroundBrush();
-  return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
-
 HFONT FontOr(HFONT font) {
   if (font != nullptr) return font;
   if (HFONT skin = SkinFont()) return skin;
@@ -409,28 +404,32 @@ unsigned CheckStateOf(HWND window, Kind kind) {
   return static_cast<unsigned>(SendMessageW(window, BM_GETSTATE, 0, 0)) & 3u;
 }
 
-void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap) {
-  if (memory_dc != nullptr && TextRecolourDc() == memory_dc) ClearTextRecolour();
-  if (memory_dc != nullptr) DeleteDC(memory_dc);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  memory_dc = nullptr;
-  bitmap = nullptr;
-}
-
-bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
+HDC BeginMemoryPaint(HWND window, PAINTSTRUCT* ps, PaintRedirect* record, HBRUSH fill, COLORREF text) {
+  const HDC real_dc = ps->hdc;
+  if (real_dc == nullptr) return nullptr;
+  DiscardMemoryDc(record->memory_dc, record->bitmap);
+  record->real_dc = real_dc;
+  if (!MakeClientMemoryDc(window, real_dc, record->memory_dc, record->bitmap)) return nullptr;
   RECT client{};
   GetClientRect(window, &client);
-  const int width = client.right > 0 ? client.right : 1;
-  const int height = client.bottom > 0 ? client.bottom : 1;
-  memory_dc = CreateCompatibleDC(dc);
-  bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
-  if (bitmap == nullptr) {
-    if (memory_dc != nullptr) DeleteDC(memory_dc);
-    memory_dc = nullptr;
-    return false;
-  }
-  SelectObject(memory_dc, bitmap);
-  return true;
+  FillRect(record->memory_dc, &client, fill);
+  SetTextRecolour(record->memory_dc, text);
+  ps->hdc = record->memory_dc;
+  return record->memory_dc;
+}
+
+BOOL EndMemoryPaint(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
+  PAINTSTRUCT finished = *ps;
+  if (record->real_dc != nullptr) finished.hdc = record->real_dc;
+  record->real_dc = nullptr;
+  return real::EndPaint(window, &finished);
+}
+
+void PassPaintOn(SkinnedWindow& self, PaintRedirect& record) {
+  SetPaintRedirect(self.window(), &record);
+  self.CallPrevious(WM_PAINT, 0, 0);
+  SetPaintRedirect(self.window(), nullptr);
+  ValidateRect(self.window(), nullptr);
 }
 
 }  // namespace tebix

@@ -12,8 +12,11 @@
 #include "skin/attach/paint_redirect.h"
 #include "skin/core/skin_block_format.h"
 #include "skin/render/button_layout.h"
+#include "skin/render/off_screen.h"
 
 namespace tebix {
+
+class SkinnedWindow;
 
 // Skin part `index` (an empty part outside the table or before a load).
 const SkinPart& ButtonPart(int index);
@@ -99,6 +102,21 @@ class DcSuppression {
   DcRedirect* before_;
 };
 
+// The two ends of a paint substitute that has the control paint off screen.
+// Begin: a memory DC of the client size in `record`, filled with `fill`, its
+// black text recoloured to `text`, handed to the control in `ps`; null (the
+// control paints on `ps->hdc` as it is) without a real DC or when no memory
+// DC can be made.
+HDC BeginMemoryPaint(HWND window, PAINTSTRUCT* ps, PaintRedirect* record, HBRUSH fill, COLORREF text);
+// End: the real EndPaint on the real DC; the memory DC stays in `record`.
+BOOL EndMemoryPaint(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record);
+
+// WM_PAINT passed on to the control with `record` hung, so that its
+// BeginPaint and EndPaint go to the substitute of the record's type; the
+// window is validated after, also when the control did not paint at all.
+// The memory DC the substitute leaves in `record` is the caller's.
+void PassPaintOn(SkinnedWindow& self, PaintRedirect& record);
+
 // Messages that only ask something of the control and never draw: passed
 // on without the type-6 record, which would cost two table updates each.
 bool OnlyAsks(UINT message);
@@ -113,13 +131,6 @@ button::Mouse MouseAfterRelease(HWND window);
 
 // BM_GETSTATE of a check box or radio button; 0 for a push button.
 unsigned CheckStateOf(HWND window, button::Kind kind);
-
-// The memory DC of a redirect record released (and the text-recolour slot
-// cleared if it named it).
-void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
-// A memory DC with a bitmap of the window's client size compatible with `dc`;
-// false (nothing made) when GDI is out of resources.
-bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap);
 
 }  // namespace tebix
 

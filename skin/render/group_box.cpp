@@ -39,8 +39,7 @@ void PaintGroupBox(GroupBox& self, HDC dc) {
     DeleteObject(clip);
   }
   if (GetWindowLongW(window, GWL_STYLE) & WS_CLIPSIBLINGS) {
-    const HBRUSH brush = SkinBackgroundBrush();
-    FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, BackgroundBrush());
   }
   DrawGroupFrame(dc, window, self.unicode());
   RestoreDC(dc, saved);

@@ -13,10 +13,6 @@ using button::Mouse;
 constexpr int kCommandButtonType = 1009;
 constexpr std::size_t kHandedOut = 0;  // extra[0]: the memory DC is with the caller
 
-bool IsOwnerDrawn(HWND window) {
-  return (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_OWNERDRAW;
-}
-
 HDC GetVbDc(HWND window, HDC real_dc, DcRedirect* record) {
   // A DC taken before and never given back: the system's goes back now.
   if (record->extra[kHandedOut] != 0 && record->real_dc != nullptr) real::ReleaseDC(window, record->real_dc);
@@ -56,6 +52,10 @@ LRESULT SetMouse(VbButton& self, Mouse mouse, UINT message, WPARAM wparam, LPARA
 }
 
 }  // namespace
+
+bool IsOwnerDrawn(HWND window) {
+  return (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_OWNERDRAW;
+}
 
 const DcSubstitute kVbButtonDcSubstitute = {&GetVbDc, &ReleaseVbDc};
 
