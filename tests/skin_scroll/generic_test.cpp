@@ -127,17 +127,8 @@ LRESULT CALLBACK UnfinishedPaintProc(HWND window, UINT message, WPARAM wparam, L
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void RegisterWithProc(const wchar_t* name, WNDPROC proc) {
-  WNDCLASSW wc{};
-  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = name;
-  RegisterClassW(&wc);
-}
-
 TEST_F(ScrollTest, WindowThatRefusesItsCreationIsNotMadeAnyway) {
-  RegisterWithProc(L"RefusingVSFlexGrid", RefusingProc);
+  RegisterPlainClass(L"RefusingVSFlexGrid", RefusingProc);
   HWND w = CreateWindowExW(0, L"RefusingVSFlexGrid", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100, 100, host(),
                            nullptr, nullptr, nullptr);
   EXPECT_EQ(w, nullptr);
@@ -145,7 +136,7 @@ TEST_F(ScrollTest, WindowThatRefusesItsCreationIsNotMadeAnyway) {
 }
 
 TEST_F(ScrollTest, PaintThatNeverEndsDoesNotKeepTheBuffer) {
-  RegisterWithProc(L"UnfinishedVSFlexGrid", UnfinishedPaintProc);
+  RegisterPlainClass(L"UnfinishedVSFlexGrid", UnfinishedPaintProc);
   HWND broken = Child(L"UnfinishedVSFlexGrid", 0, 0, 10, 10, 60, 60);
   ASSERT_NE(ObjectOf(broken), nullptr);
   RedrawWindow(broken, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
