@@ -93,7 +93,7 @@ void DrawFormatted(HDC dc, const Caption& caption, RECT rect, std::uint32_t styl
   if (format.multiline && button::MultilineNeedsMeasure(style)) {
     RECT measured = rect;
     caption.Draw(dc, measured, format.flags | DT_CALCRECT);
-    rect = ToRect(button::PlaceMultiline(ToBox(rect), measured.bottom - measured.top, style));
+    rect = ToRect(button::PlaceMultiline(ToLayout(rect), measured.bottom - measured.top, style));
   }
   caption.Draw(dc, rect, format.flags);
 }
@@ -119,14 +119,6 @@ SIZE ButtonPartSize(int index) {
 
 void DrawButtonPart(HDC dc, const RECT& rect, int index) {
   if (HDC source = SkinBitmapDc()) DrawSkinPart(dc, rect, ButtonPart(index), source);
-}
-
-RECT ToRect(const Box& box) {
-  return {box.left, box.top, box.right, box.bottom};
-}
-
-Box ToBox(const RECT& rect) {
-  return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 Caption::Caption(HWND window, bool unicode) : unicode_(unicode) {
@@ -218,7 +210,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
     DrawButtonPart(dc, client, part);
   } else {
     const SIZE glyph = ButtonPartSize(button::GlyphSizePart(look.kind));
-    const button::GlyphLayout layout = button::PlaceGlyph(ToBox(client), glyph.cx, glyph.cy, style);
+    const button::GlyphLayout layout = button::PlaceGlyph(ToLayout(client), glyph.cx, glyph.cy, style);
     DrawButtonPart(dc, ToRect(layout.glyph), part);
     caption_rect = ToRect(layout.caption);
   }
@@ -230,7 +222,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
   if (look.kind == Kind::kPush) {
     if (image && look.image_alone) {
       int x = 0, y = 0;
-      button::CentreImage(ToBox(client), image.width, image.height, shift.dx, shift.dy, x, y);
+      button::CentreImage(ToLayout(client), image.width, image.height, shift.dx, shift.dy, x, y);
       DrawImage(dc, image, x, y);
     } else if (look.image_alone) {
       if (draw_caption) {
@@ -239,13 +231,13 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
       }
     } else {
       if (image && !caption.empty()) {
-        const button::ImageGroup group = button::PlaceImageWithCaption(ToBox(client), image.width, image.height,
+        const button::ImageGroup group = button::PlaceImageWithCaption(ToLayout(client), image.width, image.height,
                                                                        caption.Extent(dc).cx, pressed);
         DrawImage(dc, image, group.image_x, group.image_y);
         caption_rect = ToRect(group.caption);
       } else if (image) {
         int x = 0, y = 0;
-        button::CentreImage(ToBox(client), image.width, image.height, shift.dx, shift.dy, x, y);
+        button::CentreImage(ToLayout(client), image.width, image.height, shift.dx, shift.dy, x, y);
         DrawImage(dc, image, x, y);
       }
       if (draw_caption && !caption.empty()) {
@@ -255,7 +247,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
     }
   } else if (image) {
     int x = 0, y = 0;
-    button::PlaceToggleImage(ToBox(caption_rect), image.height, x, y);
+    button::PlaceToggleImage(ToLayout(caption_rect), image.height, x, y);
     DrawImage(dc, image, x, y);
   } else if (draw_caption) {
     DrawFormatted(dc, caption, caption_rect, style, format);
@@ -311,7 +303,7 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode) {
     }
   }
   const bool has_caption = image || has_text;
-  const RECT caption_rect = has_caption ? ToRect(button::PlaceGroupCaption(ToBox(client), width, height, style))
+  const RECT caption_rect = has_caption ? ToRect(button::PlaceGroupCaption(ToLayout(client), width, height, style))
                                         : RECT{0, 0, 0, 0};
   const int caption_height = has_caption ? height : 0;
 

@@ -12,6 +12,7 @@
 #include "skin/attach/paint_redirect.h"
 #include "skin/core/skin_block_format.h"
 #include "skin/render/button_layout.h"
+#include "skin/render/layout_rect_win32.h"
 #include "skin/render/off_screen.h"
 
 namespace tebix {
@@ -23,8 +24,6 @@ const SkinPart& ButtonPart(int index);
 SIZE ButtonPartSize(int index);
 void DrawButtonPart(HDC dc, const RECT& rect, int index);
 
-RECT ToRect(const button::Box& box);
-button::Box ToBox(const RECT& rect);
 
 // A window's caption, read and drawn with the wide functions for a wide
 // window and the ANSI ones otherwise, so that it never passes through a

@@ -80,8 +80,8 @@ void ApplyAlignment(ScrollBarControl& bar) {
 
 scroll::StandaloneBar BarOf(const ScrollBarControl& bar) {
   const ScrollState& s = bar.state;
-  return {ToGeometry(s.up_arrow), ToGeometry(s.vertical_track), ToGeometry(s.down_arrow),
-          ToGeometry(s.vertical_thumb)};
+  return {ToLayout(s.up_arrow), ToLayout(s.vertical_track), ToLayout(s.down_arrow),
+          ToLayout(s.vertical_thumb)};
 }
 
 void UpdateGeometry(ScrollBarControl& bar) {
@@ -239,7 +239,7 @@ LRESULT MouseMove(ScrollBarControl& bar, WPARAM wparam, LPARAM lparam) {
   ScrollState& s = bar.state;
   if (s.dragging) {
     const bool v = bar.vertical();
-    if (!scroll::InDragZone(ToGeometry(s.up_arrow), ToGeometry(s.vertical_track), ToGeometry(s.down_arrow), v, p.x,
+    if (!scroll::InDragZone(ToLayout(s.up_arrow), ToLayout(s.vertical_track), ToLayout(s.down_arrow), v, p.x,
                             p.y)) {
       return 0;
     }
@@ -293,7 +293,7 @@ LRESULT ButtonDown(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lp
   switch (element) {
     case kFirstArrow: code = SB_LINEUP; break;
     case kSecondArrow: code = SB_LINEDOWN; break;
-    case kTrack: code = scroll::PageCode(ToGeometry(s.vertical_thumb), bar.vertical(), p.x, p.y); break;
+    case kTrack: code = scroll::PageCode(ToLayout(s.vertical_thumb), bar.vertical(), p.x, p.y); break;
     case kThumb:
       s.dragging = 1;
       s.drag_kind = bar.vertical() ? 0x3007 : 0x3006;

@@ -82,7 +82,7 @@ constexpr struct {
 
 scroll::WindowBars BarsOf(const ScrollState& state) {
   scroll::WindowBars bars;
-  for (const auto& r : kBarRects) bars.*r.bars = ToGeometry(state.*r.state);
+  for (const auto& r : kBarRects) bars.*r.bars = ToLayout(state.*r.state);
   return bars;
 }
 
@@ -191,10 +191,10 @@ LRESULT Press(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wpar
     case Element::kDownArrow:
     case Element::kRightArrow: code = SB_LINEDOWN; break;
     case Element::kVerticalTrack:
-      code = scroll::PageCode(ToGeometry(state.vertical_thumb), true, p.x, p.y);
+      code = scroll::PageCode(ToLayout(state.vertical_thumb), true, p.x, p.y);
       break;
     case Element::kHorizontalTrack:
-      code = scroll::PageCode(ToGeometry(state.horizontal_thumb), false, p.x, p.y);
+      code = scroll::PageCode(ToLayout(state.horizontal_thumb), false, p.x, p.y);
       break;
     case Element::kNone: break;
   }
@@ -222,7 +222,7 @@ void Drag(HWND window, ScrollState& state, POINT p) {
   const RECT& track = vertical ? state.vertical_track : state.horizontal_track;
   const RECT& first = vertical ? state.up_arrow : state.left_arrow;
   const RECT& second = vertical ? state.down_arrow : state.right_arrow;
-  if (!scroll::InDragZone(ToGeometry(first), ToGeometry(track), ToGeometry(second), vertical, p.x, p.y)) return;
+  if (!scroll::InDragZone(ToLayout(first), ToLayout(track), ToLayout(second), vertical, p.x, p.y)) return;
   if (DragThumb(state, bar.info, thumb, track, vertical, vertical ? p.y : p.x)) {
     SendScroll(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_THUMBTRACK, state.last_track_pos);
   }
@@ -539,7 +539,7 @@ void UpdateScrollGeometry(HWND window, ScrollState& state) {
   const scroll::BarMetrics m = CurrentBarMetrics();
   const bool horizontal = state.horizontal.shown != 0, vertical = state.vertical.shown != 0;
   scroll::WindowBars bars =
-      scroll::LayOutWindowBars(ToGeometry(place.client), m, horizontal, vertical, state.left_scrollbar != 0);
+      scroll::LayOutWindowBars(ToLayout(place.client), m, horizontal, vertical, state.left_scrollbar != 0);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   const bool child_without_thumb = (style & WS_CHILD) && (style & kNoThumbOnEmptyRange);
   auto place_thumb = [&](ScrollBarState& bar, const scroll::Rect& track, const RECT& current, int min_length,

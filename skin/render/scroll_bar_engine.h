@@ -26,6 +26,7 @@
 #include <windows.h>
 
 #include "skin/attach/scroll_state.h"
+#include "skin/render/layout_rect_win32.h"
 #include "skin/render/scroll_geometry.h"
 
 namespace tebix {
@@ -89,14 +90,6 @@ void UpdateScrollGeometry(HWND window, ScrollState& state);
 void PaintScrollBars(HWND window, ScrollState& state, HDC dc);
 
 // --- Shared with the standalone scroll bar control ---------------------------------
-
-inline scroll::Rect ToGeometry(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-inline RECT ToRect(const scroll::Rect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 // The block started afresh from the window's own scroll information (both
 // bars): no drag, no track position, no scroll code or message.

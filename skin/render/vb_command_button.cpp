@@ -66,7 +66,7 @@ class VbCommandButton : public VbButton {
     HBITMAP bitmap = nullptr;
     if (!MakeClientMemoryDc(window(), dc, face, bitmap)) return;
     DrawButton(face, window(), unicode(), look(), mouse, 0, false);
-    const RECT inner = ToRect(button::Shrink(ToBox(client), kOwnPaintingMargin));
+    const RECT inner = ToRect(button::Shrink(ToLayout(client), kOwnPaintingMargin));
     if (own != nullptr && inner.right > inner.left && inner.bottom > inner.top) {
       const int w = inner.right - inner.left, h = inner.bottom - inner.top;
       TransparentBlt(face, inner.left, inner.top, w, h, own, inner.left, inner.top, w, h, GetSysColor(COLOR_BTNFACE));

@@ -24,7 +24,7 @@ HDC BeginInside(HWND window, PAINTSTRUCT* ps, PaintRedirect* record) {
   RECT client{};
   GetClientRect(window, &client);
   const RECT inside = ToRect(
-      button::FrameInnerClip(ToBox(client), HasCaptionText(window, IsWindowUnicode(window) != FALSE)));
+      button::FrameInnerClip(ToLayout(client), HasCaptionText(window, IsWindowUnicode(window) != FALSE)));
   BeginPath(memory);
   Rectangle(memory, inside.left, inside.top, inside.right, inside.bottom);
   EndPath(memory);
