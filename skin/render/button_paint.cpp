@@ -391,6 +391,34 @@ Mouse MouseAfterRelease(HWND window) {
   return PtInRect(&bounds, pointer) ? Mouse::kHot : Mouse::kNormal;
 }
 
+ButtonLook LookOf(Kind kind) {
+  ButtonLook look;
+  look.kind = kind;
+  switch (kind) {
+    case Kind::kPush:
+      look.own_font = true;
+      look.any_image_nibble = true;
+      look.colour_enabled = 5;
+      look.colour_disabled = 9;
+      break;
+    case Kind::kCheck:
+      look.colour_enabled = 0;
+      look.colour_disabled = 4;
+      break;
+    case Kind::kRadio:
+      look.colour_enabled = 10;
+      look.colour_disabled = 14;
+      break;
+  }
+  return look;
+}
+
+bool TrackHover(HWND window, bool tracking, Mouse mouse) {
+  if (tracking && mouse != Mouse::kNormal) return tracking;
+  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
+  return TrackMouseEvent(&track) != FALSE;
+}
+
 unsigned CheckStateOf(HWND window, Kind kind) {
   if (kind == Kind::kPush) return 0;
   return static_cast<unsigned>(SendMessageW(window, BM_GETSTATE, 0, 0)) & 3u;

@@ -66,6 +66,10 @@ struct ButtonLook {
   int colour_disabled = 9;
 };
 
+// The look of a push button, check box or radio button of the system; the
+// VB check and option buttons share the check box's and radio button's.
+ButtonLook LookOf(button::Kind kind);
+
 // The common pipeline: the client area filled with the skin background, the
 // face or glyph of the state, then the image or caption, composed off
 // screen and copied to `target` (the window's DC through the real GetDC
@@ -127,6 +131,12 @@ bool RepaintsAfter(UINT message);
 // window, normal when the click was made by a program (BM_CLICK) with the
 // pointer elsewhere, which no leave would ever report.
 button::Mouse MouseAfterRelease(HWND window);
+
+// Arms hover and leave tracking (`tracking` says whether it is armed) until
+// the hover has come: the system keeps the leave tracking until the pointer
+// leaves, so once the button is hot a move needs no call of its own. Returns
+// whether tracking is armed now.
+bool TrackHover(HWND window, bool tracking, button::Mouse mouse);
 
 // BM_GETSTATE of a check box or radio button; 0 for a push button.
 unsigned CheckStateOf(HWND window, button::Kind kind);

@@ -38,12 +38,6 @@ int ReleaseVbDc(HWND window, HDC dc, DcRedirect* record) {
   return real::ReleaseDC(window, real_dc);
 }
 
-void TrackHover(VbButton& self) {
-  if (self.tracking && self.mouse != Mouse::kNormal) return;
-  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, self.window(), 1};
-  self.tracking = TrackMouseEvent(&track) != FALSE;
-}
-
 // The mouse state changes and the window repaints through WM_PAINT.
 LRESULT SetMouse(VbButton& self, Mouse mouse, UINT message, WPARAM wparam, LPARAM lparam) {
   self.mouse = mouse;
@@ -111,7 +105,7 @@ LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
       }
       return 0;
     case WM_MOUSEMOVE:
-      TrackHover(self);
+      self.tracking = TrackHover(self.window(), self.tracking, self.mouse);
       return self.CallPrevious(message, wparam, lparam);
     case WM_MOUSEHOVER:
       if (self.mouse == Mouse::kPressed) return self.CallPrevious(message, wparam, lparam);
