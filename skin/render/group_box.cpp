@@ -1,7 +1,6 @@
 #include "skin/render/group_box.h"
 
 #include "skin/attach/skinned_window.h"
-#include "skin/core/skin_data.h"
 #include "skin/render/button_paint.h"
 
 namespace tebix {

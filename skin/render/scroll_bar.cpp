@@ -10,7 +10,6 @@
 #include "skin/attach/replacements.h"
 #include "skin/attach/skinned_window.h"
 #include "skin/core/skin_data.h"
-#include "skin/core/skin_resources.h"
 #include "skin/render/off_screen.h"
 #include "skin/render/scroll_bar_engine.h"
 #include "skin/render/scroll_geometry.h"

@@ -1,6 +1,5 @@
 #include "skin/render/vb_command_button.h"
 
-#include "skin/attach/real_functions.h"
 #include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/vb_button.h"

@@ -1,8 +1,6 @@
 #include "skin/render/vb_frame.h"
 
-#include "skin/attach/real_functions.h"
 #include "skin/attach/skinned_window.h"
-#include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/button_paint.h"
 
