@@ -17,7 +17,6 @@
 namespace tebix {
 namespace {
 
-constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
 constexpr LONG kSizeBoxStyles = SBS_SIZEBOX | SBS_SIZEGRIP;
 // Elements of the single bar.
 constexpr int kNoElement = 0, kFirstArrow = 1, kThumb = 2, kSecondArrow = 3, kTrack = 4;

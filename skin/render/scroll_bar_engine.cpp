@@ -18,7 +18,6 @@ namespace {
 
 using scroll::Element;
 
-constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;  // 23
 // Recalculates the frame without moving, sizing, activating or redrawing.
 constexpr UINT kRecalculateFrame = 0x263F;
 // A child with this style bit shows no thumb on an empty range.

@@ -40,6 +40,9 @@ inline constexpr UINT kRepeatDelay = 55;
 inline constexpr UINT_PTR kHoverTimer = 0x3007;
 inline constexpr UINT kHoverPoll = 1;
 
+// What the block keeps of a bar's SCROLLINFO.
+inline constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
 // Skin parts of the bars (normal; +1 hot, +2 pressed, +3 disabled look).
 inline constexpr int kUpArrowPart = 116;
 inline constexpr int kDownArrowPart = 120;
