@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "skin/attach/creation_hook.h"
+#include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/generic.h"
 #include "tests/skin_scroll/scroll_support.h"
@@ -193,6 +194,19 @@ TEST_F(ScrollTest, DetachedWindowsKeepWhatTheProgramSet) {
   ASSERT_TRUE(GetScrollInfo(pane, SB_VERT, &got));
   EXPECT_EQ(got.nMax, 60);
   EXPECT_EQ(got.nPage, 10u);
+}
+
+// A DC taken through GetDC and never given back goes with its window: the
+// text-colour slot must not go on naming a DC that no longer exists, whose
+// handle the system may give to the next DC made.
+TEST_F(ScrollTest, AWindowDyingWithItsDcTakenLeavesNoTextColourBehind) {
+  HWND pane = Child(kPaneClass, 0, 0, 20, 20, 120, 80);
+  HDC dc = GetDC(pane);
+  ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+  ASSERT_EQ(TextRecolourDc(), dc);
+  DestroyWindow(pane);
+  EXPECT_EQ(GetObjectType(dc), 0u) << "the memory DC went with the window";
+  EXPECT_EQ(TextRecolourDc(), nullptr);
 }
 
 }  // namespace
