@@ -68,14 +68,9 @@ LRESULT SwitchToGeneric(Button& self, WPARAM wparam, LPARAM lparam) {
 LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {
   auto& self = static_cast<Button&>(base);
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      if (HDC dc = BeginPaint(self.window(), &ps)) {
-        self.Paint(dc);
-        EndPaint(self.window(), &ps);
-      }
+    case WM_PAINT:
+      WithPaintDc(self.window(), [&](HDC dc) { self.Paint(dc); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_NCPAINT:
@@ -114,12 +109,7 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
   }
-  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
-  LRESULT result;
-  {
-    DcSuppression quiet(self.window());
-    result = self.CallPrevious(message, wparam, lparam);
-  }
+  const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
   if (RepaintsAfter(message) && ObjectOf(self.window()) == &self) self.Paint(nullptr);
   return result;
 }

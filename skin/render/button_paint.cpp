@@ -368,6 +368,12 @@ bool OnlyAsks(UINT message) {
   return false;
 }
 
+LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
+  DcSuppression quiet(self.window());
+  return self.CallPrevious(message, wparam, lparam);
+}
+
 bool RepaintsAfter(UINT message) {
   switch (message) {
     case WM_ENABLE:

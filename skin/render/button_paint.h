@@ -1,8 +1,9 @@
 // The painting the button renderers share: a button face, glyph, image and
 // caption composed off screen and copied to the window in one go; the
 // caption and line of group boxes and VB frames; a window's caption read
-// and drawn wide or ANSI as the window is; and the type-6 record a button
-// hangs while it passes a message on.
+// and drawn wide or ANSI as the window is; the paint a VB control does off
+// screen for the renderer to lay over the skin; and the type-6 record a
+// button hangs while it passes a message on.
 #pragma once
 
 #include <windows.h>
@@ -90,6 +91,10 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode);
 template <typename Draw>
 void WithWindowDc(HWND window, Draw draw);
 
+// Calls `draw(dc)` on the DC of BeginPaint, between BeginPaint and EndPaint.
+template <typename Draw>
+void WithPaintDc(HWND window, Draw draw);
+
 // While it lives, the window's GetDC, GetDCEx and GetWindowDC give no DC:
 // a type-6 record hung in the engine's table (nested uses restore the one before).
 class DcSuppression {
@@ -124,6 +129,10 @@ void PassPaintOn(SkinnedWindow& self, PaintRedirect& record);
 // on without the type-6 record, which would cost two table updates each.
 bool OnlyAsks(UINT message);
 
+// A message passed on to the control: with the window's DCs suppressed
+// (DcSuppression) while the control handles it, or plainly when it only asks.
+LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam);
+
 // After these messages a button paints itself at once.
 bool RepaintsAfter(UINT message);
 
@@ -152,6 +161,15 @@ void WithWindowDc(HWND window, Draw draw) {
   if (HDC dc = real::GetDC(window)) {
     draw(dc);
     real::ReleaseDC(window, dc);
+  }
+}
+
+template <typename Draw>
+void WithPaintDc(HWND window, Draw draw) {
+  PAINTSTRUCT ps{};
+  if (HDC dc = BeginPaint(window, &ps)) {
+    draw(dc);
+    EndPaint(window, &ps);
   }
 }
 

@@ -74,11 +74,7 @@ void VbButton::Paint(HDC dc) {
 }
 
 void VbButton::OnPaint() {
-  PAINTSTRUCT ps{};
-  if (HDC dc = BeginPaint(window(), &ps)) {
-    Paint(dc);
-    EndPaint(window(), &ps);
-  }
+  WithPaintDc(window(), [this](HDC dc) { Paint(dc); });
 }
 
 LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {

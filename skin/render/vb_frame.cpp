@@ -84,19 +84,13 @@ LRESULT VbFrameProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
     case WM_NCPAINT:
       return 0;
     case WM_SETTEXT: {
-      LRESULT result;
-      {
-        DcSuppression quiet(self.window());
-        result = self.CallPrevious(message, wparam, lparam);
-      }
+      const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
       // The frame fills its own background: a full repaint clears the old caption.
       RedrawWindow(self.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
       return result;
     }
   }
-  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
-  DcSuppression quiet(self.window());
-  return self.CallPrevious(message, wparam, lparam);
+  return PassOnQuietly(self, message, wparam, lparam);
 }
 
 std::unique_ptr<SkinnedWindow> CreateVbFrame(HWND window) {
