@@ -25,28 +25,6 @@ bool KindOfStyle(LONG style, Kind& kind) {
   return false;
 }
 
-ButtonLook LookOf(Kind kind) {
-  ButtonLook look;
-  look.kind = kind;
-  switch (kind) {
-    case Kind::kPush:
-      look.own_font = true;
-      look.any_image_nibble = true;
-      look.colour_enabled = 5;
-      look.colour_disabled = 9;
-      break;
-    case Kind::kCheck:
-      look.colour_enabled = 0;
-      look.colour_disabled = 4;
-      break;
-    case Kind::kRadio:
-      look.colour_enabled = 10;
-      look.colour_disabled = 14;
-      break;
-  }
-  return look;
-}
-
 class Button : public SkinnedWindow {
  public:
   Button(HWND window, Kind kind) : SkinnedWindow(window), kind_(kind) {}
@@ -67,15 +45,6 @@ class Button : public SkinnedWindow {
  private:
   Kind kind_;
 };
-
-// Arms hover and leave tracking until the hover has come: the system keeps
-// the leave tracking until the pointer leaves, so once the button is hot a
-// move needs no call of its own.
-void TrackHover(Button& button) {
-  if (button.tracking && button.mouse != Mouse::kNormal) return;
-  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, button.window(), 1};
-  button.tracking = TrackMouseEvent(&track) != FALSE;
-}
 
 // A style that makes the button owner-drawn hands it to the generic
 // renderer; without one the window keeps only its own procedure.
@@ -99,14 +68,9 @@ LRESULT SwitchToGeneric(Button& self, WPARAM wparam, LPARAM lparam) {
 LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {
   auto& self = static_cast<Button&>(base);
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      if (HDC dc = BeginPaint(self.window(), &ps)) {
-        self.Paint(dc);
-        EndPaint(self.window(), &ps);
-      }
+    case WM_PAINT:
+      WithPaintDc(self.window(), [&](HDC dc) { self.Paint(dc); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_NCPAINT:
@@ -122,7 +86,7 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       break;
     }
     case WM_MOUSEMOVE:
-      TrackHover(self);
+      self.tracking = TrackHover(self.window(), self.tracking, self.mouse);
       return self.CallPrevious(message, wparam, lparam);
     case WM_MOUSEHOVER:
       if (self.mouse != Mouse::kPressed) {
@@ -145,12 +109,7 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
   }
-  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
-  LRESULT result;
-  {
-    DcSuppression quiet(self.window());
-    result = self.CallPrevious(message, wparam, lparam);
-  }
+  const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
   if (RepaintsAfter(message) && ObjectOf(self.window()) == &self) self.Paint(nullptr);
   return result;
 }

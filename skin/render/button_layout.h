@@ -6,18 +6,11 @@
 
 #include <cstdint>
 
+#include "skin/render/layout_rect.h"
+
 namespace tebix::button {
 
-// Rectangles as the system has them: right and bottom exclusive.
-struct Box {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
-  bool operator==(const Box&) const = default;
-};
+using Box = layout::Rect;
 
 // The style bits the rules read (the values of the system headers).
 inline constexpr std::uint32_t kTypeMask = 0xF;

@@ -25,11 +25,6 @@ static_assert(button::kLeftText == BS_LEFTTEXT && button::kIcon == BS_ICON && bu
 
 constexpr int kCaptionLimit = 1024;
 
-HBRUSH BackgroundBrush() {
-  const HBRUSH brush = SkinBackgroundBrush();
-  return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
-
 HFONT FontOr(HFONT font) {
   if (font != nullptr) return font;
   if (HFONT skin = SkinFont()) return skin;
@@ -98,7 +93,7 @@ void DrawFormatted(HDC dc, const Caption& caption, RECT rect, std::uint32_t styl
   if (format.multiline && button::MultilineNeedsMeasure(style)) {
     RECT measured = rect;
     caption.Draw(dc, measured, format.flags | DT_CALCRECT);
-    rect = ToRect(button::PlaceMultiline(ToBox(rect), measured.bottom - measured.top, style));
+    rect = ToRect(button::PlaceMultiline(ToLayout(rect), measured.bottom - measured.top, style));
   }
   caption.Draw(dc, rect, format.flags);
 }
@@ -124,14 +119,6 @@ SIZE ButtonPartSize(int index) {
 
 void DrawButtonPart(HDC dc, const RECT& rect, int index) {
   if (HDC source = SkinBitmapDc()) DrawSkinPart(dc, rect, ButtonPart(index), source);
-}
-
-RECT ToRect(const Box& box) {
-  return {box.left, box.top, box.right, box.bottom};
-}
-
-Box ToBox(const RECT& rect) {
-  return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 Caption::Caption(HWND window, bool unicode) : unicode_(unicode) {
@@ -223,7 +210,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
     DrawButtonPart(dc, client, part);
   } else {
     const SIZE glyph = ButtonPartSize(button::GlyphSizePart(look.kind));
-    const button::GlyphLayout layout = button::PlaceGlyph(ToBox(client), glyph.cx, glyph.cy, style);
+    const button::GlyphLayout layout = button::PlaceGlyph(ToLayout(client), glyph.cx, glyph.cy, style);
     DrawButtonPart(dc, ToRect(layout.glyph), part);
     caption_rect = ToRect(layout.caption);
   }
@@ -235,7 +222,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
   if (look.kind == Kind::kPush) {
     if (image && look.image_alone) {
       int x = 0, y = 0;
-      button::CentreImage(ToBox(client), image.width, image.height, shift.dx, shift.dy, x, y);
+      button::CentreImage(ToLayout(client), image.width, image.height, shift.dx, shift.dy, x, y);
       DrawImage(dc, image, x, y);
     } else if (look.image_alone) {
       if (draw_caption) {
@@ -244,13 +231,13 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
       }
     } else {
       if (image && !caption.empty()) {
-        const button::ImageGroup group = button::PlaceImageWithCaption(ToBox(client), image.width, image.height,
+        const button::ImageGroup group = button::PlaceImageWithCaption(ToLayout(client), image.width, image.height,
                                                                        caption.Extent(dc).cx, pressed);
         DrawImage(dc, image, group.image_x, group.image_y);
         caption_rect = ToRect(group.caption);
       } else if (image) {
         int x = 0, y = 0;
-        button::CentreImage(ToBox(client), image.width, image.height, shift.dx, shift.dy, x, y);
+        button::CentreImage(ToLayout(client), image.width, image.height, shift.dx, shift.dy, x, y);
         DrawImage(dc, image, x, y);
       }
       if (draw_caption && !caption.empty()) {
@@ -260,7 +247,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
     }
   } else if (image) {
     int x = 0, y = 0;
-    button::PlaceToggleImage(ToBox(caption_rect), image.height, x, y);
+    button::PlaceToggleImage(ToLayout(caption_rect), image.height, x, y);
     DrawImage(dc, image, x, y);
   } else if (draw_caption) {
     DrawFormatted(dc, caption, caption_rect, style, format);
@@ -316,7 +303,7 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode) {
     }
   }
   const bool has_caption = image || has_text;
-  const RECT caption_rect = has_caption ? ToRect(button::PlaceGroupCaption(ToBox(client), width, height, style))
+  const RECT caption_rect = has_caption ? ToRect(button::PlaceGroupCaption(ToLayout(client), width, height, style))
                                         : RECT{0, 0, 0, 0};
   const int caption_height = has_caption ? height : 0;
 
@@ -381,6 +368,12 @@ bool OnlyAsks(UINT message) {
   return false;
 }
 
+LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
+  DcSuppression quiet(self.window());
+  return self.CallPrevious(message, wparam, lparam);
+}
+
 bool RepaintsAfter(UINT message) {
   switch (message) {
     case WM_ENABLE:
@@ -404,33 +397,65 @@ Mouse MouseAfterRelease(HWND window) {
   return PtInRect(&bounds, pointer) ? Mouse::kHot : Mouse::kNormal;
 }
 
+ButtonLook LookOf(Kind kind) {
+  ButtonLook look;
+  look.kind = kind;
+  switch (kind) {
+    case Kind::kPush:
+      look.own_font = true;
+      look.any_image_nibble = true;
+      look.colour_enabled = 5;
+      look.colour_disabled = 9;
+      break;
+    case Kind::kCheck:
+      look.colour_enabled = 0;
+      look.colour_disabled = 4;
+      break;
+    case Kind::kRadio:
+      look.colour_enabled = 10;
+      look.colour_disabled = 14;
+      break;
+  }
+  return look;
+}
+
+bool TrackHover(HWND window, bool tracking, Mouse mouse) {
+  if (tracking && mouse != Mouse::kNormal) return tracking;
+  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, window, 1};
+  return TrackMouseEvent(&track) != FALSE;
+}
+
 unsigned CheckStateOf(HWND window, Kind kind) {
   if (kind == Kind::kPush) return 0;
   return static_cast<unsigned>(SendMessageW(window, BM_GETSTATE, 0, 0)) & 3u;
 }
 
-void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap) {
-  if (memory_dc != nullptr && TextRecolourDc() == memory_dc) ClearTextRecolour();
-  if (memory_dc != nullptr) DeleteDC(memory_dc);
-  if (bitmap != nullptr) DeleteObject(bitmap);
-  memory_dc = nullptr;
-  bitmap = nullptr;
-}
-
-bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
+HDC BeginMemoryPaint(HWND window, PAINTSTRUCT* ps, PaintRedirect* record, HBRUSH fill, COLORREF text) {
+  const HDC real_dc = ps->hdc;
+  if (real_dc == nullptr) return nullptr;
+  DiscardMemoryDc(record->memory_dc, record->bitmap);
+  record->real_dc = real_dc;
+  if (!MakeClientMemoryDc(window, real_dc, record->memory_dc, record->bitmap)) return nullptr;
   RECT client{};
   GetClientRect(window, &client);
-  const int width = client.right > 0 ? client.right : 1;
-  const int height = client.bottom > 0 ? client.bottom : 1;
-  memory_dc = CreateCompatibleDC(dc);
-  bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
-  if (bitmap == nullptr) {
-    if (memory_dc != nullptr) DeleteDC(memory_dc);
-    memory_dc = nullptr;
-    return false;
-  }
-  SelectObject(memory_dc, bitmap);
-  return true;
+  FillRect(record->memory_dc, &client, fill);
+  SetTextRecolour(record->memory_dc, text);
+  ps->hdc = record->memory_dc;
+  return record->memory_dc;
+}
+
+BOOL EndMemoryPaint(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
+  PAINTSTRUCT finished = *ps;
+  if (record->real_dc != nullptr) finished.hdc = record->real_dc;
+  record->real_dc = nullptr;
+  return real::EndPaint(window, &finished);
+}
+
+void PassPaintOn(SkinnedWindow& self, PaintRedirect& record) {
+  SetPaintRedirect(self.window(), &record);
+  self.CallPrevious(WM_PAINT, 0, 0);
+  SetPaintRedirect(self.window(), nullptr);
+  ValidateRect(self.window(), nullptr);
 }
 
 }  // namespace tebix

@@ -1,8 +1,9 @@
 // The painting the button renderers share: a button face, glyph, image and
 // caption composed off screen and copied to the window in one go; the
 // caption and line of group boxes and VB frames; a window's caption read
-// and drawn wide or ANSI as the window is; and the type-6 record a button
-// hangs while it passes a message on.
+// and drawn wide or ANSI as the window is; the paint a VB control does off
+// screen for the renderer to lay over the skin; and the type-6 record a
+// button hangs while it passes a message on.
 #pragma once
 
 #include <windows.h>
@@ -12,16 +13,18 @@
 #include "skin/attach/paint_redirect.h"
 #include "skin/core/skin_block_format.h"
 #include "skin/render/button_layout.h"
+#include "skin/render/layout_rect_win32.h"
+#include "skin/render/off_screen.h"
 
 namespace tebix {
+
+class SkinnedWindow;
 
 // Skin part `index` (an empty part outside the table or before a load).
 const SkinPart& ButtonPart(int index);
 SIZE ButtonPartSize(int index);
 void DrawButtonPart(HDC dc, const RECT& rect, int index);
 
-RECT ToRect(const button::Box& box);
-button::Box ToBox(const RECT& rect);
 
 // A window's caption, read and drawn with the wide functions for a wide
 // window and the ANSI ones otherwise, so that it never passes through a
@@ -64,6 +67,10 @@ struct ButtonLook {
   int colour_disabled = 9;
 };
 
+// The look of a push button, check box or radio button of the system; the
+// VB check and option buttons share the check box's and radio button's.
+ButtonLook LookOf(button::Kind kind);
+
 // The common pipeline: the client area filled with the skin background, the
 // face or glyph of the state, then the image or caption, composed off
 // screen and copied to `target` (the window's DC through the real GetDC
@@ -84,6 +91,10 @@ void DrawGroupFrame(HDC dc, HWND window, bool unicode);
 template <typename Draw>
 void WithWindowDc(HWND window, Draw draw);
 
+// Calls `draw(dc)` on the DC of BeginPaint, between BeginPaint and EndPaint.
+template <typename Draw>
+void WithPaintDc(HWND window, Draw draw);
+
 // While it lives, the window's GetDC, GetDCEx and GetWindowDC give no DC:
 // a type-6 record hung in the engine's table (nested uses restore the one before).
 class DcSuppression {
@@ -99,9 +110,28 @@ class DcSuppression {
   DcRedirect* before_;
 };
 
+// The two ends of a paint substitute that has the control paint off screen.
+// Begin: a memory DC of the client size in `record`, filled with `fill`, its
+// black text recoloured to `text`, handed to the control in `ps`; null (the
+// control paints on `ps->hdc` as it is) without a real DC or when no memory
+// DC can be made.
+HDC BeginMemoryPaint(HWND window, PAINTSTRUCT* ps, PaintRedirect* record, HBRUSH fill, COLORREF text);
+// End: the real EndPaint on the real DC; the memory DC stays in `record`.
+BOOL EndMemoryPaint(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record);
+
+// WM_PAINT passed on to the control with `record` hung, so that its
+// BeginPaint and EndPaint go to the substitute of the record's type; the
+// window is validated after, also when the control did not paint at all.
+// The memory DC the substitute leaves in `record` is the caller's.
+void PassPaintOn(SkinnedWindow& self, PaintRedirect& record);
+
 // Messages that only ask something of the control and never draw: passed
 // on without the type-6 record, which would cost two table updates each.
 bool OnlyAsks(UINT message);
+
+// A message passed on to the control: with the window's DCs suppressed
+// (DcSuppression) while the control handles it, or plainly when it only asks.
+LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam);
 
 // After these messages a button paints itself at once.
 bool RepaintsAfter(UINT message);
@@ -111,15 +141,14 @@ bool RepaintsAfter(UINT message);
 // pointer elsewhere, which no leave would ever report.
 button::Mouse MouseAfterRelease(HWND window);
 
+// Arms hover and leave tracking (`tracking` says whether it is armed) until
+// the hover has come: the system keeps the leave tracking until the pointer
+// leaves, so once the button is hot a move needs no call of its own. Returns
+// whether tracking is armed now.
+bool TrackHover(HWND window, bool tracking, button::Mouse mouse);
+
 // BM_GETSTATE of a check box or radio button; 0 for a push button.
 unsigned CheckStateOf(HWND window, button::Kind kind);
-
-// The memory DC of a redirect record released (and the text-recolour slot
-// cleared if it named it).
-void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
-// A memory DC with a bitmap of the window's client size compatible with `dc`;
-// false (nothing made) when GDI is out of resources.
-bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap);
 
 }  // namespace tebix
 
@@ -132,6 +161,15 @@ void WithWindowDc(HWND window, Draw draw) {
   if (HDC dc = real::GetDC(window)) {
     draw(dc);
     real::ReleaseDC(window, dc);
+  }
+}
+
+template <typename Draw>
+void WithPaintDc(HWND window, Draw draw) {
+  PAINTSTRUCT ps{};
+  if (HDC dc = BeginPaint(window, &ps)) {
+    draw(dc);
+    EndPaint(window, &ps);
   }
 }
 

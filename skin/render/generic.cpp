@@ -9,6 +9,7 @@
 #include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
+#include "skin/render/off_screen.h"
 #include "skin/render/scroll_bar_engine.h"
 
 namespace tebix {
@@ -19,10 +20,7 @@ constexpr int kSubstituteDc = 5;
 class GenericControl : public SkinnedWindow {
  public:
   using SkinnedWindow::SkinnedWindow;
-  ~GenericControl() override {
-    if (dc.memory_dc != nullptr) DeleteDC(dc.memory_dc);
-    if (dc.bitmap != nullptr) DeleteObject(dc.bitmap);
-  }
+  ~GenericControl() override { DiscardMemoryDc(dc.memory_dc, dc.bitmap); }
 
   ScrollState state{};
   DcRedirect dc{kSubstituteDc};
@@ -30,11 +28,6 @@ class GenericControl : public SkinnedWindow {
 
 GenericControl& Control(SkinnedWindow& self) {
   return static_cast<GenericControl&>(self);
-}
-
-HBRUSH Background() {
-  const HBRUSH brush = SkinBackgroundBrush();
-  return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
 }
 
 COLORREF TextColour(HWND window) {
@@ -57,7 +50,7 @@ void Compose(HDC target, HDC painted, const RECT& area, HRGN clip) {
   const int saved = SaveDC(composed);
   SelectClipRgn(composed, clip);
   if (clip != nullptr) SelectClipRgn(target, clip);
-  FillRect(composed, &area, Background());
+  FillRect(composed, &area, BackgroundBrush());
   TransparentBlt(composed, area.left, area.top, width, height, painted, area.left, area.top, width, height,
                  GetSysColor(COLOR_BTNFACE));
   BitBlt(target, area.left, area.top, width, height, composed, area.left, area.top, SRCCOPY);
@@ -85,7 +78,7 @@ HDC BeginSubstitute(HWND window, PAINTSTRUCT* ps, PaintRedirect* record) {
   SelectClipRgn(buffer, region);
   record->extra[kClipRegion] = reinterpret_cast<uintptr_t>(region);
   const RECT fill{0, 0, paint.right, paint.bottom};
-  FillRect(buffer, &fill, Background());
+  FillRect(buffer, &fill, BackgroundBrush());
   ps->hdc = buffer;
   SetTextRecolour(buffer, TextColour(window));
   return buffer;
@@ -120,30 +113,19 @@ BOOL EndSubstitute(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
 
 // --- DC substitute --------------------------------------------------------------
 
-void DropMemory(DcRedirect* record) {
-  if (record->memory_dc != nullptr && TextRecolourDc() == record->memory_dc) ClearTextRecolour();
-  if (record->memory_dc != nullptr) DeleteDC(record->memory_dc);
-  if (record->bitmap != nullptr) DeleteObject(record->bitmap);
-  record->memory_dc = nullptr;
-  record->bitmap = nullptr;
-}
-
 HDC GetSubstitute(HWND window, HDC real_dc, DcRedirect* record) {
   if (record->memory_dc != nullptr) {
     // A DC taken before and never given back: its real DC is given back
     // now, so that it is not lost.
-    DropMemory(record);
+    DiscardMemoryDc(record->memory_dc, record->bitmap);
     if (record->real_dc != nullptr) real::ReleaseDC(window, record->real_dc);
     record->real_dc = nullptr;
   }
+  HDC memory = nullptr;
+  HBITMAP bitmap = nullptr;
+  // Out of resources: the window draws on the screen.
+  if (!MakeClientMemoryDc(window, real_dc, memory, bitmap)) return real_dc;
   const SIZE size = ClientSize(window);
-  HDC memory = CreateCompatibleDC(real_dc);
-  HBITMAP bitmap = memory != nullptr ? CreateCompatibleBitmap(real_dc, size.cx, size.cy) : nullptr;
-  if (bitmap == nullptr) {  // out of resources: the window draws on the screen
-    if (memory != nullptr) DeleteDC(memory);
-    return real_dc;
-  }
-  SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, size.cx, size.cy, real_dc, 0, 0, SRCCOPY);
   record->real_dc = real_dc;
   record->memory_dc = memory;
@@ -157,7 +139,7 @@ int ReleaseSubstitute(HWND window, HDC dc, DcRedirect* record) {
   HDC real_dc = record->real_dc;
   const SIZE size = ClientSize(window);
   Compose(real_dc, record->memory_dc, {0, 0, size.cx, size.cy}, nullptr);
-  DropMemory(record);
+  DiscardMemoryDc(record->memory_dc, record->bitmap);
   record->real_dc = nullptr;
   return real::ReleaseDC(window, real_dc);
 }

@@ -1,7 +1,6 @@
 #include "skin/render/group_box.h"
 
 #include "skin/attach/skinned_window.h"
-#include "skin/core/skin_data.h"
 #include "skin/render/button_paint.h"
 
 namespace tebix {
@@ -39,8 +38,7 @@ void PaintGroupBox(GroupBox& self, HDC dc) {
     DeleteObject(clip);
   }
   if (GetWindowLongW(window, GWL_STYLE) & WS_CLIPSIBLINGS) {
-    const HBRUSH brush = SkinBackgroundBrush();
-    FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, BackgroundBrush());
   }
   DrawGroupFrame(dc, window, self.unicode());
   RestoreDC(dc, saved);
@@ -63,31 +61,20 @@ void RedrawGroupBox(HWND window) {
 LRESULT GroupBoxProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {
   auto& self = static_cast<GroupBox&>(base);
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      if (HDC dc = BeginPaint(self.window(), &ps)) {
-        PaintGroupBox(self, dc);
-        EndPaint(self.window(), &ps);
-      }
+    case WM_PAINT:
+      WithPaintDc(self.window(), [&](HDC dc) { PaintGroupBox(self, dc); });
       return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SETTEXT: {
       // The caption changes: the old one must go, which only a repaint of
       // what lies behind it can do.
-      LRESULT result;
-      {
-        DcSuppression quiet(self.window());
-        result = self.CallPrevious(message, wparam, lparam);
-      }
+      const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
       RedrawGroupBox(self.window());
       return result;
     }
   }
-  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
-  DcSuppression quiet(self.window());
-  return self.CallPrevious(message, wparam, lparam);
+  return PassOnQuietly(self, message, wparam, lparam);
 }
 
 std::unique_ptr<SkinnedWindow> CreateGroupBox(HWND window) {

@@ -10,14 +10,13 @@
 #include "skin/attach/replacements.h"
 #include "skin/attach/skinned_window.h"
 #include "skin/core/skin_data.h"
-#include "skin/core/skin_resources.h"
+#include "skin/render/off_screen.h"
 #include "skin/render/scroll_bar_engine.h"
 #include "skin/render/scroll_geometry.h"
 
 namespace tebix {
 namespace {
 
-constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
 constexpr LONG kSizeBoxStyles = SBS_SIZEBOX | SBS_SIZEGRIP;
 // Elements of the single bar.
 constexpr int kNoElement = 0, kFirstArrow = 1, kThumb = 2, kSecondArrow = 3, kTrack = 4;
@@ -45,14 +44,6 @@ class ScrollBarControl : public SkinnedWindow {
 
 ScrollBarControl& Control(SkinnedWindow& self) {
   return static_cast<ScrollBarControl&>(self);
-}
-
-RECT ToRect(const scroll::Rect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-scroll::Rect ToGeometry(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
 }
 
 SIZE WindowSize(HWND window) {
@@ -87,8 +78,8 @@ void ApplyAlignment(ScrollBarControl& bar) {
 
 scroll::StandaloneBar BarOf(const ScrollBarControl& bar) {
   const ScrollState& s = bar.state;
-  return {ToGeometry(s.up_arrow), ToGeometry(s.vertical_track), ToGeometry(s.down_arrow),
-          ToGeometry(s.vertical_thumb)};
+  return {ToLayout(s.up_arrow), ToLayout(s.vertical_track), ToLayout(s.down_arrow),
+          ToLayout(s.vertical_thumb)};
 }
 
 void UpdateGeometry(ScrollBarControl& bar) {
@@ -161,19 +152,7 @@ void Paint(ScrollBarControl& bar) {
   HDC dc = real::GetWindowDC(window);
   if (dc == nullptr) return;
   const SIZE size = WindowSize(window);
-  HDC buffer = BackBufferDc(0);
-  if (buffer != nullptr && size.cx > 0 && size.cy > 0) {
-    const int saved = SaveDC(buffer);
-    HRGN clip = CreateRectRgn(0, 0, size.cx, size.cy);
-    SelectClipRgn(buffer, clip);
-    DeleteObject(clip);
-    const RECT all{0, 0, size.cx, size.cy};
-    const HBRUSH brush = SkinBackgroundBrush();
-    FillRect(buffer, &all, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    Draw(bar, buffer, size);
-    BitBlt(dc, 0, 0, size.cx, size.cy, buffer, 0, 0, SRCCOPY);
-    RestoreDC(buffer, saved);
-  }
+  ComposeInBackBuffer(dc, 0, 0, size.cx, size.cy, [&](HDC buffer) { Draw(bar, buffer, size); });
   real::ReleaseDC(window, dc);
 }
 
@@ -205,16 +184,7 @@ void ReadOwnInfo(ScrollBarControl& bar) {
 LRESULT Attach(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND window = bar.window();
   bar.MarkAttached();
-  bar.state = ScrollState{};
-  for (ScrollBarState* slot : {&bar.state.horizontal, &bar.state.vertical}) {
-    slot->info.cbSize = sizeof(SCROLLINFO);
-    slot->info.fMask = kAllScrollInfo;
-  }
-  real::GetScrollInfo(window, SB_HORZ, &bar.state.horizontal.info);
-  real::GetScrollInfo(window, SB_VERT, &bar.state.vertical.info);
-  bar.state.last_track_pos = -1;
-  bar.state.scroll_code = -1;
-  bar.state.scroll_message = -1;
+  ReadScrollState(window, bar.state);
   ReadOwnInfo(bar);
   SetScrollState(window, &bar.state);
   SetDcRedirect(window, &bar.no_own_drawing);
@@ -233,8 +203,7 @@ LRESULT Attach(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lparam
 // Before the control is let go: timers and capture given up, and the
 // control's own information set to what the program set meanwhile.
 void Detach(ScrollBarControl& bar) {
-  KillTimer(bar.window(), kFirstRepeatTimer);
-  KillTimer(bar.window(), kRepeatTimer);
+  StopAutoRepeat(bar.window());
   bar.state.dragging = 0;
   if (GetCapture() == bar.window()) ReleaseCapture();
   if (!bar.attached()) return;
@@ -252,9 +221,12 @@ POINT PointOf(LPARAM lparam) {
   return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
 }
 
-void StopRepeat(ScrollBarControl& bar) {
-  KillTimer(bar.window(), kFirstRepeatTimer);
-  KillTimer(bar.window(), kRepeatTimer);
+// A thumb drag ends: the parent hears the last position, then the end.
+void EndDrag(ScrollBarControl& bar) {
+  if (!bar.state.dragging) return;
+  bar.state.dragging = 0;
+  SendToParent(bar, SB_THUMBPOSITION, bar.state.last_track_pos);
+  SendToParent(bar, SB_ENDSCROLL, 0);
 }
 
 // --- Mouse -----------------------------------------------------------------------
@@ -265,34 +237,12 @@ LRESULT MouseMove(ScrollBarControl& bar, WPARAM wparam, LPARAM lparam) {
   ScrollState& s = bar.state;
   if (s.dragging) {
     const bool v = bar.vertical();
-    if (!scroll::InDragZone(ToGeometry(s.up_arrow), ToGeometry(s.vertical_track), ToGeometry(s.down_arrow), v, p.x,
+    if (!scroll::InDragZone(ToLayout(s.up_arrow), ToLayout(s.vertical_track), ToLayout(s.down_arrow), v, p.x,
                             p.y)) {
       return 0;
     }
-    RECT& thumb = s.vertical_thumb;
-    const RECT& track = s.vertical_track;
-    const int along = v ? p.y : p.x;
-    const int track_start = v ? track.top : track.left;
-    const int track_length = v ? track.bottom - track.top : track.right - track.left;
-    const int thumb_length = v ? thumb.bottom - thumb.top : thumb.right - thumb.left;
-    const int offset = scroll::MoveThumb((v ? thumb.top : thumb.left) - track_start, along - s.drag_anchor,
-                                         track_length, thumb_length);
-    if (v) {
-      thumb.top = track_start + offset;
-      thumb.bottom = thumb.top + thumb_length;
-    } else {
-      thumb.left = track_start + offset;
-      thumb.right = thumb.left + thumb_length;
-    }
-    SCROLLINFO& si = s.vertical.info;
-    const int position = scroll::DragPosition({si.nMin, si.nMax, si.nPage, si.nPos}, offset, track_length,
-                                              thumb_length);
-    si.nTrackPos = position;
-    s.drag_anchor = along;
-    if (position != s.last_track_pos) {
-      s.last_track_pos = position;
-      si.nPos = position;
-      SendToParent(bar, SB_THUMBTRACK, position);
+    if (DragThumb(s, s.vertical.info, s.vertical_thumb, s.vertical_track, v, v ? p.y : p.x)) {
+      SendToParent(bar, SB_THUMBTRACK, s.last_track_pos);
     }
     Invalidate(bar);
     return 0;
@@ -341,7 +291,7 @@ LRESULT ButtonDown(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lp
   switch (element) {
     case kFirstArrow: code = SB_LINEUP; break;
     case kSecondArrow: code = SB_LINEDOWN; break;
-    case kTrack: code = scroll::PageCode(ToGeometry(s.vertical_thumb), bar.vertical(), p.x, p.y); break;
+    case kTrack: code = scroll::PageCode(ToLayout(s.vertical_thumb), bar.vertical(), p.x, p.y); break;
     case kThumb:
       s.dragging = 1;
       s.drag_kind = bar.vertical() ? 0x3007 : 0x3006;
@@ -364,13 +314,8 @@ LRESULT ButtonDown(ScrollBarControl& bar, UINT message, WPARAM wparam, LPARAM lp
 
 LRESULT ButtonUp(ScrollBarControl& bar, WPARAM wparam, LPARAM lparam) {
   const HWND window = bar.window();
-  ScrollState& s = bar.state;
-  if (s.dragging) {
-    s.dragging = 0;
-    SendToParent(bar, SB_THUMBPOSITION, s.last_track_pos);
-    SendToParent(bar, SB_ENDSCROLL, 0);
-  }
-  StopRepeat(bar);
+  EndDrag(bar);
+  StopAutoRepeat(bar.window());
   UpdateGeometry(bar);
   const int element = HitTest(bar, PointOf(lparam));
   bar.mouse_state = element != kNoElement ? 1 : 0;
@@ -383,34 +328,19 @@ LRESULT ButtonUp(ScrollBarControl& bar, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Timer(ScrollBarControl& bar, WPARAM wparam, LPARAM lparam) {
-  const HWND window = bar.window();
-  switch (wparam) {
-    case kFirstRepeatTimer:
-      KillTimer(window, kFirstRepeatTimer);
-      SetTimer(window, kRepeatTimer, kRepeatDelay, nullptr);
-      return 0;
-    case kRepeatTimer:
-      if (bar.state.scroll_message == WM_HSCROLL || bar.state.scroll_message == WM_VSCROLL) {
-        SendToParent(bar, bar.state.scroll_code, 0);
-        Invalidate(bar);
-      } else {
-        KillTimer(window, kRepeatTimer);
-      }
-      return 0;
-  }
-  return bar.CallPrevious(WM_TIMER, wparam, lparam);
+  const bool repeat_timer = StepAutoRepeat(bar.window(), bar.state, wparam, [&] {
+    SendToParent(bar, bar.state.scroll_code, 0);
+    Invalidate(bar);
+  });
+  return repeat_timer ? 0 : bar.CallPrevious(WM_TIMER, wparam, lparam);
 }
 
 // Someone else took the mouse: a press or drag under way ends as a release would.
 void CaptureLost(ScrollBarControl& bar, HWND taker) {
   if (taker == bar.window()) return;
   bar.hover_capture = false;
-  if (bar.state.dragging) {
-    bar.state.dragging = 0;
-    SendToParent(bar, SB_THUMBPOSITION, bar.state.last_track_pos);
-    SendToParent(bar, SB_ENDSCROLL, 0);
-  }
-  if (bar.mouse_state == 2) StopRepeat(bar);
+  EndDrag(bar);
+  if (bar.mouse_state == 2) StopAutoRepeat(bar.window());
   SetMouse(bar, 0, kNoElement);
 }
 

@@ -11,25 +11,17 @@
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
 #include "skin/render/client_edge.h"
+#include "skin/render/off_screen.h"
 
 namespace tebix {
 namespace {
 
 using scroll::Element;
 
-constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;  // 23
 // Recalculates the frame without moving, sizing, activating or redrawing.
 constexpr UINT kRecalculateFrame = 0x263F;
 // A child with this style bit shows no thumb on an empty range.
 constexpr LONG kNoThumbOnEmptyRange = 0x2000;
-
-scroll::Rect ToGeometry(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-RECT ToRect(const scroll::Rect& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 scroll::BarInfo InfoOf(const ScrollBarState& bar) {
   return {bar.info.nMin, bar.info.nMax, bar.info.nPage, bar.info.nPos};
@@ -71,17 +63,25 @@ POINT WindowPoint(HWND window, LPARAM lparam, bool screen) {
   return p;
 }
 
+// Where each rectangle of the block stands in the window-free layout.
+constexpr struct {
+  RECT ScrollState::*state;
+  scroll::Rect scroll::WindowBars::*bars;
+} kBarRects[] = {
+    {&ScrollState::left_arrow, &scroll::WindowBars::left_arrow},
+    {&ScrollState::horizontal_track, &scroll::WindowBars::horizontal_track},
+    {&ScrollState::right_arrow, &scroll::WindowBars::right_arrow},
+    {&ScrollState::horizontal_thumb, &scroll::WindowBars::horizontal_thumb},
+    {&ScrollState::up_arrow, &scroll::WindowBars::up_arrow},
+    {&ScrollState::vertical_track, &scroll::WindowBars::vertical_track},
+    {&ScrollState::down_arrow, &scroll::WindowBars::down_arrow},
+    {&ScrollState::vertical_thumb, &scroll::WindowBars::vertical_thumb},
+    {&ScrollState::size_box, &scroll::WindowBars::size_box},
+};
+
 scroll::WindowBars BarsOf(const ScrollState& state) {
   scroll::WindowBars bars;
-  bars.left_arrow = ToGeometry(state.left_arrow);
-  bars.horizontal_track = ToGeometry(state.horizontal_track);
-  bars.right_arrow = ToGeometry(state.right_arrow);
-  bars.horizontal_thumb = ToGeometry(state.horizontal_thumb);
-  bars.up_arrow = ToGeometry(state.up_arrow);
-  bars.vertical_track = ToGeometry(state.vertical_track);
-  bars.down_arrow = ToGeometry(state.down_arrow);
-  bars.vertical_thumb = ToGeometry(state.vertical_thumb);
-  bars.size_box = ToGeometry(state.size_box);
+  for (const auto& r : kBarRects) bars.*r.bars = ToLayout(state.*r.state);
   return bars;
 }
 
@@ -110,9 +110,30 @@ void SendScroll(HWND window, UINT message, int code, int position) {
   SendMessageW(window, message, MAKEWPARAM(code, position), 0);
 }
 
-void StopRepeat(HWND window) {
-  KillTimer(window, kFirstRepeatTimer);
-  KillTimer(window, kRepeatTimer);
+// The hit codes a thumb drag is kept under.
+constexpr int kHorizontalThumbDrag = 0x3006;
+constexpr int kVerticalThumbDrag = 0x3007;
+
+bool DragsVertically(const ScrollState& state) {
+  return state.drag_kind == kVerticalThumbDrag;
+}
+
+// A thumb drag ends: the window hears the last position, then the end.
+void EndDrag(HWND window, ScrollState& state) {
+  if (!state.dragging) return;
+  const UINT scroll_message = DragsVertically(state) ? WM_VSCROLL : WM_HSCROLL;
+  state.dragging = 0;
+  SendScroll(window, scroll_message, SB_THUMBPOSITION, state.last_track_pos);
+  SendScroll(window, scroll_message, SB_ENDSCROLL, 0);
+}
+
+// The client edge and the bars onto the window DC.
+void PaintNonClient(HWND window, ScrollState& state) {
+  if (HDC dc = real::GetWindowDC(window)) {
+    DrawClientEdge(dc, window);
+    PaintScrollBars(window, state, dc);
+    real::ReleaseDC(window, dc);
+  }
 }
 
 // --- Hover -------------------------------------------------------------------
@@ -169,10 +190,10 @@ LRESULT Press(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wpar
     case Element::kDownArrow:
     case Element::kRightArrow: code = SB_LINEDOWN; break;
     case Element::kVerticalTrack:
-      code = scroll::PageCode(ToGeometry(state.vertical_thumb), true, p.x, p.y);
+      code = scroll::PageCode(ToLayout(state.vertical_thumb), true, p.x, p.y);
       break;
     case Element::kHorizontalTrack:
-      code = scroll::PageCode(ToGeometry(state.horizontal_thumb), false, p.x, p.y);
+      code = scroll::PageCode(ToLayout(state.horizontal_thumb), false, p.x, p.y);
       break;
     case Element::kNone: break;
   }
@@ -194,34 +215,15 @@ LRESULT Press(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wpar
 }
 
 void Drag(HWND window, ScrollState& state, POINT p) {
-  const bool vertical = state.drag_kind == 0x3007;
+  const bool vertical = DragsVertically(state);
   ScrollBarState& bar = vertical ? state.vertical : state.horizontal;
   RECT& thumb = vertical ? state.vertical_thumb : state.horizontal_thumb;
   const RECT& track = vertical ? state.vertical_track : state.horizontal_track;
   const RECT& first = vertical ? state.up_arrow : state.left_arrow;
   const RECT& second = vertical ? state.down_arrow : state.right_arrow;
-  if (!scroll::InDragZone(ToGeometry(first), ToGeometry(track), ToGeometry(second), vertical, p.x, p.y)) return;
-  const int along = vertical ? p.y : p.x;
-  const int track_start = vertical ? track.top : track.left;
-  const int track_length = vertical ? track.bottom - track.top : track.right - track.left;
-  const int thumb_start = vertical ? thumb.top : thumb.left;
-  const int thumb_length = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
-  const int offset =
-      scroll::MoveThumb(thumb_start - track_start, along - state.drag_anchor, track_length, thumb_length);
-  if (vertical) {
-    thumb.top = track_start + offset;
-    thumb.bottom = thumb.top + thumb_length;
-  } else {
-    thumb.left = track_start + offset;
-    thumb.right = thumb.left + thumb_length;
-  }
-  const int position = scroll::DragPosition(InfoOf(bar), offset, track_length, thumb_length);
-  bar.info.nTrackPos = position;
-  state.drag_anchor = along;
-  if (position != state.last_track_pos) {
-    state.last_track_pos = position;
-    bar.info.nPos = position;
-    SendScroll(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_THUMBTRACK, position);
+  if (!scroll::InDragZone(ToLayout(first), ToLayout(track), ToLayout(second), vertical, p.x, p.y)) return;
+  if (DragThumb(state, bar.info, thumb, track, vertical, vertical ? p.y : p.x)) {
+    SendScroll(window, vertical ? WM_VSCROLL : WM_HSCROLL, SB_THUMBTRACK, state.last_track_pos);
   }
   Repaint(window, state);
 }
@@ -235,13 +237,8 @@ LRESULT Release(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wp
       state.captured = 0;
       if (GetCapture() == window) ReleaseCapture();
     }
-    if (state.dragging) {
-      const UINT scroll_message = state.drag_kind == 0x3007 ? WM_VSCROLL : WM_HSCROLL;
-      state.dragging = 0;
-      SendScroll(window, scroll_message, SB_THUMBPOSITION, state.last_track_pos);
-      SendScroll(window, scroll_message, SB_ENDSCROLL, 0);
-    }
-    StopRepeat(window);
+    EndDrag(window, state);
+    StopAutoRepeat(window);
     UpdateScrollGeometry(window, state);
     const Element hot = HitTest(state, p);
     if (hot != Element::kNone) SetTimer(window, kHoverTimer, kHoverPoll, nullptr);
@@ -267,7 +264,7 @@ LRESULT HitTestMessage(SkinnedWindow& self, ScrollState& state, WPARAM wparam, L
   // Off the bars an arrow or track press stops repeating (the timers only
   // run while pressed, so only then are they stopped) and shows released.
   if (state.mouse_state == 2 && !state.dragging) {
-    StopRepeat(window);
+    StopAutoRepeat(window);
     SetMouse(window, state, 0, Element::kNone);
   }
   const LRESULT hit = self.CallPrevious(WM_NCHITTEST, wparam, lparam);
@@ -276,23 +273,14 @@ LRESULT HitTestMessage(SkinnedWindow& self, ScrollState& state, WPARAM wparam, L
 
 LRESULT Timer(SkinnedWindow& self, ScrollState& state, WPARAM wparam, LPARAM lparam) {
   const HWND window = self.window();
-  switch (wparam) {
-    case kFirstRepeatTimer:
-      KillTimer(window, kFirstRepeatTimer);
-      SetTimer(window, kRepeatTimer, kRepeatDelay, nullptr);
-      return 0;
-    case kRepeatTimer:
-      if (state.scroll_message == WM_HSCROLL || state.scroll_message == WM_VSCROLL) {
-        SendScroll(window, static_cast<UINT>(state.scroll_message), state.scroll_code, 0);
-      } else {
-        KillTimer(window, kRepeatTimer);
-      }
-      return 0;
-    case kHoverTimer:
-      PollHover(window, state);
-      return 0;
+  if (wparam == kHoverTimer) {
+    PollHover(window, state);
+    return 0;
   }
-  return self.CallPrevious(WM_TIMER, wparam, lparam);
+  const bool repeat_timer = StepAutoRepeat(window, state, wparam, [&] {
+    SendScroll(window, static_cast<UINT>(state.scroll_message), state.scroll_code, 0);
+  });
+  return repeat_timer ? 0 : self.CallPrevious(WM_TIMER, wparam, lparam);
 }
 
 // The mouse went elsewhere (another window took it, a mode was cancelled):
@@ -301,26 +289,14 @@ LRESULT Timer(SkinnedWindow& self, ScrollState& state, WPARAM wparam, LPARAM lpa
 void CaptureLost(HWND window, ScrollState& state, HWND taker) {
   if (!state.captured || taker == window) return;
   state.captured = 0;
-  if (state.dragging) {
-    const UINT scroll_message = state.drag_kind == 0x3007 ? WM_VSCROLL : WM_HSCROLL;
-    state.dragging = 0;
-    SendScroll(window, scroll_message, SB_THUMBPOSITION, state.last_track_pos);
-    SendScroll(window, scroll_message, SB_ENDSCROLL, 0);
-  }
-  if (state.mouse_state == 2) StopRepeat(window);
+  EndDrag(window, state);
+  if (state.mouse_state == 2) StopAutoRepeat(window);
   SetMouse(window, state, 0, Element::kNone);
 }
 
 LRESULT ScrollMessage(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT result = self.CallPrevious(message, wparam, lparam);
-  if (LOWORD(wparam) == SB_ENDSCROLL && IsWindow(self.window())) {
-    const HWND window = self.window();
-    if (HDC dc = real::GetWindowDC(window)) {
-      DrawClientEdge(dc, window);
-      PaintScrollBars(window, state, dc);
-      real::ReleaseDC(window, dc);
-    }
-  }
+  if (LOWORD(wparam) == SB_ENDSCROLL && IsWindow(self.window())) PaintNonClient(self.window(), state);
   return result;
 }
 
@@ -347,11 +323,6 @@ RECT Offset(const RECT& r, int dx, int dy) {
   return {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy};
 }
 
-void FillBackground(HDC dc, const RECT& r) {
-  const HBRUSH brush = SkinBackgroundBrush();
-  FillRect(dc, &r, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
-}
-
 struct BarParts {
   Element first, thumb, second, track;
   int first_part, thumb_part, second_part, track_part;
@@ -371,25 +342,17 @@ void PaintBar(HDC dc, const ScrollState& state, bool vertical) {
                                              Element::kHorizontalTrack, kLeftArrowPart, kHorizontalThumbPart,
                                              kRightArrowPart, kHorizontalTrackPart};
   const int left = first.left, top = first.top;
-  const int width = second.right - left, height = second.bottom - top;
-  if (width <= 0 || height <= 0) return;
-  HDC buffer = BackBufferDc(0);
-  if (buffer == nullptr) return;
-  const int saved = SaveDC(buffer);
-  HRGN clip = CreateRectRgn(0, 0, width + 1, height + 1);
-  SelectClipRgn(buffer, clip);
-  DeleteObject(clip);
-  FillBackground(buffer, {0, 0, width + 1, height + 1});
   const bool disabled = bar.disabled != 0;
-  DrawBarPart(buffer, Offset(track, left, top), ElementPart(state, parts.track, parts.track_part, disabled, false));
-  if (!disabled && !IsRectEmpty(&thumb)) {
-    DrawBarPart(buffer, Offset(thumb, left, top), ElementPart(state, parts.thumb, parts.thumb_part, false, true));
-  }
-  DrawBarPart(buffer, Offset(first, left, top), ElementPart(state, parts.first, parts.first_part, disabled, true));
-  DrawBarPart(buffer, Offset(second, left, top),
-              ElementPart(state, parts.second, parts.second_part, disabled, true));
-  BitBlt(dc, left, top, width, height, buffer, 0, 0, SRCCOPY);
-  RestoreDC(buffer, saved);
+  ComposeInBackBuffer(dc, left, top, second.right - left, second.bottom - top, [&](HDC buffer) {
+    DrawBarPart(buffer, Offset(track, left, top),
+                ElementPart(state, parts.track, parts.track_part, disabled, false));
+    if (!disabled && !IsRectEmpty(&thumb)) {
+      DrawBarPart(buffer, Offset(thumb, left, top), ElementPart(state, parts.thumb, parts.thumb_part, false, true));
+    }
+    DrawBarPart(buffer, Offset(first, left, top), ElementPart(state, parts.first, parts.first_part, disabled, true));
+    DrawBarPart(buffer, Offset(second, left, top),
+                ElementPart(state, parts.second, parts.second_part, disabled, true));
+  });
 }
 
 // The scroll functions changed a bar: repaint it on the window's own thread
@@ -418,15 +381,7 @@ void DrawBarPart(HDC dc, const RECT& rect, int index) {
 
 LRESULT AttachScrollBars(SkinnedWindow& self, ScrollState& state, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND window = self.window();
-  state = ScrollState{};
-  state.horizontal.info.cbSize = sizeof(SCROLLINFO);
-  state.horizontal.info.fMask = kAllScrollInfo;
-  state.vertical.info = state.horizontal.info;
-  real::GetScrollInfo(window, SB_HORZ, &state.horizontal.info);
-  real::GetScrollInfo(window, SB_VERT, &state.vertical.info);
-  state.last_track_pos = -1;
-  state.scroll_code = -1;
-  state.scroll_message = -1;
+  ReadScrollState(window, state);
   SetScrollState(window, &state);
   LRESULT result = 0;
   if (message == WM_CREATE) result = self.CallPrevious(message, wparam, lparam);
@@ -441,8 +396,49 @@ LRESULT AttachScrollBars(SkinnedWindow& self, ScrollState& state, UINT message, 
   return result;
 }
 
+void ReadScrollState(HWND window, ScrollState& state) {
+  state = ScrollState{};
+  state.horizontal.info.cbSize = sizeof(SCROLLINFO);
+  state.horizontal.info.fMask = kAllScrollInfo;
+  state.vertical.info = state.horizontal.info;
+  real::GetScrollInfo(window, SB_HORZ, &state.horizontal.info);
+  real::GetScrollInfo(window, SB_VERT, &state.vertical.info);
+  state.last_track_pos = -1;
+  state.scroll_code = -1;
+  state.scroll_message = -1;
+}
+
+void StopAutoRepeat(HWND window) {
+  KillTimer(window, kFirstRepeatTimer);
+  KillTimer(window, kRepeatTimer);
+}
+
+bool DragThumb(ScrollState& state, SCROLLINFO& info, RECT& thumb, const RECT& track, bool vertical, int along) {
+  const int track_start = vertical ? track.top : track.left;
+  const int track_length = vertical ? track.bottom - track.top : track.right - track.left;
+  const int thumb_start = vertical ? thumb.top : thumb.left;
+  const int thumb_length = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+  const int offset =
+      scroll::MoveThumb(thumb_start - track_start, along - state.drag_anchor, track_length, thumb_length);
+  if (vertical) {
+    thumb.top = track_start + offset;
+    thumb.bottom = thumb.top + thumb_length;
+  } else {
+    thumb.left = track_start + offset;
+    thumb.right = thumb.left + thumb_length;
+  }
+  const int position =
+      scroll::DragPosition({info.nMin, info.nMax, info.nPage, info.nPos}, offset, track_length, thumb_length);
+  info.nTrackPos = position;
+  state.drag_anchor = along;
+  if (position == state.last_track_pos) return false;
+  state.last_track_pos = position;
+  info.nPos = position;
+  return true;
+}
+
 void DetachScrollBars(HWND window, ScrollState& state) {
-  if (state.mouse_state == 2 || state.dragging) StopRepeat(window);
+  if (state.mouse_state == 2 || state.dragging) StopAutoRepeat(window);
   if (state.mouse_state != 0) KillTimer(window, kHoverTimer);
   if (state.captured && GetCapture() == window) ReleaseCapture();
   state.captured = 0;
@@ -491,12 +487,7 @@ LRESULT ScrollBarsCalcSize(SkinnedWindow& self, ScrollState& state, WPARAM wpara
 }
 
 LRESULT ScrollBarsNcPaint(SkinnedWindow& self, ScrollState& state) {
-  const HWND window = self.window();
-  if (HDC dc = real::GetWindowDC(window)) {
-    DrawClientEdge(dc, window);
-    PaintScrollBars(window, state, dc);
-    real::ReleaseDC(window, dc);
-  }
+  PaintNonClient(self.window(), state);
   state.painted = 1;
   return 0;
 }
@@ -547,7 +538,7 @@ void UpdateScrollGeometry(HWND window, ScrollState& state) {
   const scroll::BarMetrics m = CurrentBarMetrics();
   const bool horizontal = state.horizontal.shown != 0, vertical = state.vertical.shown != 0;
   scroll::WindowBars bars =
-      scroll::LayOutWindowBars(ToGeometry(place.client), m, horizontal, vertical, state.left_scrollbar != 0);
+      scroll::LayOutWindowBars(ToLayout(place.client), m, horizontal, vertical, state.left_scrollbar != 0);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   const bool child_without_thumb = (style & WS_CHILD) && (style & kNoThumbOnEmptyRange);
   auto place_thumb = [&](ScrollBarState& bar, const scroll::Rect& track, const RECT& current, int min_length,
@@ -566,20 +557,13 @@ void UpdateScrollGeometry(HWND window, ScrollState& state) {
     return scroll::ThumbRect(track, thumb, is_vertical);
   };
   bars.horizontal_thumb = place_thumb(state.horizontal, bars.horizontal_track, state.horizontal_thumb,
-                                      m.horizontal_min_thumb, false, 0x3006);
+                                      m.horizontal_min_thumb, false, kHorizontalThumbDrag);
   bars.vertical_thumb =
-      place_thumb(state.vertical, bars.vertical_track, state.vertical_thumb, m.vertical_min_thumb, true, 0x3007);
+      place_thumb(state.vertical, bars.vertical_track, state.vertical_thumb, m.vertical_min_thumb, true,
+                  kVerticalThumbDrag);
   if (!horizontal) state.horizontal.disabled = 0;
   if (!vertical) state.vertical.disabled = 0;
-  state.left_arrow = ToRect(bars.left_arrow);
-  state.horizontal_track = ToRect(bars.horizontal_track);
-  state.right_arrow = ToRect(bars.right_arrow);
-  state.horizontal_thumb = ToRect(bars.horizontal_thumb);
-  state.up_arrow = ToRect(bars.up_arrow);
-  state.vertical_track = ToRect(bars.vertical_track);
-  state.down_arrow = ToRect(bars.down_arrow);
-  state.vertical_thumb = ToRect(bars.vertical_thumb);
-  state.size_box = ToRect(bars.size_box);
+  for (const auto& r : kBarRects) state.*r.state = ToRect(bars.*r.bars);
 }
 
 void PaintScrollBars(HWND window, ScrollState& state, HDC dc) {
@@ -590,7 +574,7 @@ void PaintScrollBars(HWND window, ScrollState& state, HDC dc) {
   UpdateScrollGeometry(window, state);
   if (state.horizontal.shown) PaintBar(target, state, false);
   if (state.vertical.shown) PaintBar(target, state, true);
-  if (state.horizontal.shown && state.vertical.shown) FillBackground(target, state.size_box);
+  if (state.horizontal.shown && state.vertical.shown) FillRect(target, &state.size_box, BackgroundBrush());
   if (dc == nullptr) real::ReleaseDC(window, target);
 }
 

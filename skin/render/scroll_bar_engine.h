@@ -26,6 +26,7 @@
 #include <windows.h>
 
 #include "skin/attach/scroll_state.h"
+#include "skin/render/layout_rect_win32.h"
 #include "skin/render/scroll_geometry.h"
 
 namespace tebix {
@@ -38,6 +39,9 @@ inline constexpr UINT_PTR kRepeatTimer = 0x3006;
 inline constexpr UINT kRepeatDelay = 55;
 inline constexpr UINT_PTR kHoverTimer = 0x3007;
 inline constexpr UINT kHoverPoll = 1;
+
+// What the block keeps of a bar's SCROLLINFO.
+inline constexpr UINT kAllScrollInfo = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
 
 // Skin parts of the bars (normal; +1 hot, +2 pressed, +3 disabled look).
 inline constexpr int kUpArrowPart = 116;
@@ -87,6 +91,38 @@ void UpdateScrollGeometry(HWND window, ScrollState& state);
 // Recomputes the geometry and paints the shown bars of a visible window into
 // `dc` (window coordinates); with a null `dc` into its window DC.
 void PaintScrollBars(HWND window, ScrollState& state, HDC dc);
+
+// --- Shared with the standalone scroll bar control ---------------------------------
+
+// The block started afresh from the window's own scroll information (both
+// bars): no drag, no track position, no scroll code or message.
+void ReadScrollState(HWND window, ScrollState& state);
+
+// Stops the auto-repeat timers.
+void StopAutoRepeat(HWND window);
+
+// WM_TIMER of the auto-repeat: the first delay gives way to the repeat, and
+// each repeat calls `repeat()` while an arrow or track press left a scroll
+// message to send again, or else stops. False for any other timer.
+template <typename Repeat>
+bool StepAutoRepeat(HWND window, const ScrollState& state, WPARAM timer, Repeat repeat) {
+  if (timer == kFirstRepeatTimer) {
+    KillTimer(window, kFirstRepeatTimer);
+    SetTimer(window, kRepeatTimer, kRepeatDelay, nullptr);
+    return true;
+  }
+  if (timer != kRepeatTimer) return false;
+  if (state.scroll_message == WM_HSCROLL || state.scroll_message == WM_VSCROLL) repeat();
+  else KillTimer(window, kRepeatTimer);
+  return true;
+}
+
+// A dragged thumb follows the pointer, now at `along` (x, or y on a
+// vertical bar), from the state's anchor: `thumb` moves along `track`, and
+// the bar's `info` takes the position that stands for as its track position.
+// True when the position changed: it is then also the state's last track
+// position and `info`'s position, and the caller sends SB_THUMBTRACK with it.
+bool DragThumb(ScrollState& state, SCROLLINFO& info, RECT& thumb, const RECT& track, bool vertical, int along);
 
 // Registers the services the frame and the scroll functions reach the
 // engine by; ClearScrollBarServices takes them back.

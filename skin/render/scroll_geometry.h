@@ -6,21 +6,11 @@
 
 #include <cstdint>
 
+#include "skin/render/layout_rect.h"
+
 namespace tebix::scroll {
 
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
-  bool empty() const { return right <= left || bottom <= top; }
-  // Left and top edges inside, right and bottom edges outside.
-  bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
+using Rect = layout::Rect;
 
 // What a bar shows: the SCROLLINFO fields that matter for the layout.
 struct BarInfo {

@@ -13,10 +13,6 @@ using button::Mouse;
 constexpr int kCommandButtonType = 1009;
 constexpr std::size_t kHandedOut = 0;  // extra[0]: the memory DC is with the caller
 
-bool IsOwnerDrawn(HWND window) {
-  return (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_OWNERDRAW;
-}
-
 HDC GetVbDc(HWND window, HDC real_dc, DcRedirect* record) {
   // A DC taken before and never given back: the system's goes back now.
   if (record->extra[kHandedOut] != 0 && record->real_dc != nullptr) real::ReleaseDC(window, record->real_dc);
@@ -42,12 +38,6 @@ int ReleaseVbDc(HWND window, HDC dc, DcRedirect* record) {
   return real::ReleaseDC(window, real_dc);
 }
 
-void TrackHover(VbButton& self) {
-  if (self.tracking && self.mouse != Mouse::kNormal) return;
-  TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, self.window(), 1};
-  self.tracking = TrackMouseEvent(&track) != FALSE;
-}
-
 // The mouse state changes and the window repaints through WM_PAINT.
 LRESULT SetMouse(VbButton& self, Mouse mouse, UINT message, WPARAM wparam, LPARAM lparam) {
   self.mouse = mouse;
@@ -56,6 +46,10 @@ LRESULT SetMouse(VbButton& self, Mouse mouse, UINT message, WPARAM wparam, LPARA
 }
 
 }  // namespace
+
+bool IsOwnerDrawn(HWND window) {
+  return (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_OWNERDRAW;
+}
 
 const DcSubstitute kVbButtonDcSubstitute = {&GetVbDc, &ReleaseVbDc};
 
@@ -80,11 +74,7 @@ void VbButton::Paint(HDC dc) {
 }
 
 void VbButton::OnPaint() {
-  PAINTSTRUCT ps{};
-  if (HDC dc = BeginPaint(window(), &ps)) {
-    Paint(dc);
-    EndPaint(window(), &ps);
-  }
+  WithPaintDc(window(), [this](HDC dc) { Paint(dc); });
 }
 
 LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -111,7 +101,7 @@ LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
       }
       return 0;
     case WM_MOUSEMOVE:
-      TrackHover(self);
+      self.tracking = TrackHover(self.window(), self.tracking, self.mouse);
       return self.CallPrevious(message, wparam, lparam);
     case WM_MOUSEHOVER:
       if (self.mouse == Mouse::kPressed) return self.CallPrevious(message, wparam, lparam);

@@ -37,6 +37,9 @@ class VbButton : public SkinnedWindow {
   DcRedirect dc_record_;
 };
 
+// A graphical command button: the runtime draws its look itself (owner-drawn style).
+bool IsOwnerDrawn(HWND window);
+
 // The procedure of all three.
 LRESULT VbButtonProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam);
 

@@ -5,28 +5,12 @@
 namespace tebix {
 namespace {
 
-ButtonLook CheckBoxLook() {
-  ButtonLook look;
-  look.kind = button::Kind::kCheck;
-  look.colour_enabled = 0;
-  look.colour_disabled = 4;
-  return look;
-}
-
-ButtonLook OptionButtonLook() {
-  ButtonLook look;
-  look.kind = button::Kind::kRadio;
-  look.colour_enabled = 10;
-  look.colour_disabled = 14;
-  return look;
-}
-
 std::unique_ptr<SkinnedWindow> CreateVbCheckBox(HWND window) {
-  return std::make_unique<VbButton>(window, 1007, CheckBoxLook());
+  return std::make_unique<VbButton>(window, 1007, LookOf(button::Kind::kCheck));
 }
 
 std::unique_ptr<SkinnedWindow> CreateVbOptionButton(HWND window) {
-  return std::make_unique<VbButton>(window, 1008, OptionButtonLook());
+  return std::make_unique<VbButton>(window, 1008, LookOf(button::Kind::kRadio));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "skin/render/vb_command_button.h"
 
-#include "skin/attach/real_functions.h"
 #include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/vb_button.h"
@@ -10,10 +9,6 @@ namespace {
 
 constexpr int kRedirectType = 1009;
 constexpr int kOwnPaintingMargin = 5;  // what of the control's own painting shows inside the face
-
-bool IsOwnerDrawn(HWND window) {
-  return (GetWindowLongW(window, GWL_STYLE) & 0xF) == BS_OWNERDRAW;
-}
 
 ButtonLook CommandButtonLook() {
   ButtonLook look;
@@ -27,26 +22,15 @@ ButtonLook CommandButtonLook() {
 // BeginPaint of a graphical button: the control paints into a memory DC on
 // the button-face colour, its black text in the skin's caption colour.
 HDC BeginOwnPainting(HWND window, PAINTSTRUCT* ps, PaintRedirect* record) {
-  const HDC real_dc = ps->hdc;
-  if (real_dc == nullptr) return nullptr;
-  DiscardMemoryDc(record->memory_dc, record->bitmap);
-  record->real_dc = real_dc;
-  if (!MakeClientMemoryDc(window, real_dc, record->memory_dc, record->bitmap)) return real_dc;
-  RECT client{};
-  GetClientRect(window, &client);
-  FillRect(record->memory_dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  SetTextRecolour(record->memory_dc, SkinColour(IsWindowEnabled(window) ? 5 : 9));
-  ps->hdc = record->memory_dc;
-  return record->memory_dc;
+  const HDC memory = BeginMemoryPaint(window, ps, record, GetSysColorBrush(COLOR_BTNFACE),
+                                      SkinColour(IsWindowEnabled(window) ? 5 : 9));
+  return memory != nullptr ? memory : ps->hdc;
 }
 
 // EndPaint: the memory DC stays for the renderer to lay over the face.
 BOOL EndOwnPainting(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
   if (record->memory_dc != nullptr && TextRecolourDc() == record->memory_dc) ClearTextRecolour();
-  PAINTSTRUCT finished = *ps;
-  if (record->real_dc != nullptr) finished.hdc = record->real_dc;
-  record->real_dc = nullptr;
-  return real::EndPaint(window, &finished);
+  return EndMemoryPaint(window, ps, record);
 }
 
 class VbCommandButton : public VbButton {
@@ -66,10 +50,7 @@ class VbCommandButton : public VbButton {
     }
     PaintRedirect record;
     record.type = kRedirectType;
-    SetPaintRedirect(window(), &record);
-    CallPrevious(WM_PAINT, 0, 0);
-    SetPaintRedirect(window(), nullptr);
-    ValidateRect(window(), nullptr);  // also when the control did not paint at all
+    PassPaintOn(*this, record);
     WithWindowDc(window(), [&](HDC dc) { Compose(dc, record.memory_dc); });
     DiscardMemoryDc(record.memory_dc, record.bitmap);
   }
@@ -84,7 +65,7 @@ class VbCommandButton : public VbButton {
     HBITMAP bitmap = nullptr;
     if (!MakeClientMemoryDc(window(), dc, face, bitmap)) return;
     DrawButton(face, window(), unicode(), look(), mouse, 0, false);
-    const RECT inner = ToRect(button::Shrink(ToBox(client), kOwnPaintingMargin));
+    const RECT inner = ToRect(button::Shrink(ToLayout(client), kOwnPaintingMargin));
     if (own != nullptr && inner.right > inner.left && inner.bottom > inner.top) {
       const int w = inner.right - inner.left, h = inner.bottom - inner.top;
       TransparentBlt(face, inner.left, inner.top, w, h, own, inner.left, inner.top, w, h, GetSysColor(COLOR_BTNFACE));

@@ -1,8 +1,6 @@
 #include "skin/render/vb_frame.h"
 
-#include "skin/attach/real_functions.h"
 #include "skin/attach/skinned_window.h"
-#include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/button_paint.h"
 
@@ -11,11 +9,6 @@ namespace {
 
 constexpr int kRedirectType = 1006;
 
-HBRUSH Background() {
-  const HBRUSH brush = SkinBackgroundBrush();
-  return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
-
 bool HasCaptionText(HWND window, bool unicode) {
   return (unicode ? GetWindowTextLengthW(window) : GetWindowTextLengthA(window)) > 0;
 }
@@ -23,37 +16,30 @@ bool HasCaptionText(HWND window, bool unicode) {
 // BeginPaint: the control paints into a memory DC on the skin background,
 // kept off the frame's border and caption strip, its black text recoloured.
 HDC BeginInside(HWND window, PAINTSTRUCT* ps, PaintRedirect* record) {
-  const HDC real_dc = ps->hdc;
-  if (real_dc == nullptr) return nullptr;
-  DiscardMemoryDc(record->memory_dc, record->bitmap);
-  record->real_dc = real_dc;
-  if (!MakeClientMemoryDc(window, real_dc, record->memory_dc, record->bitmap)) return real_dc;
-  const HDC memory = record->memory_dc;
+  const HDC memory = BeginMemoryPaint(window, ps, record, BackgroundBrush(),
+                                      SkinColour(IsWindowEnabled(window) ? 61 : 62));
+  if (memory == nullptr) return ps->hdc;
   RECT client{};
   GetClientRect(window, &client);
-  FillRect(memory, &client, Background());
   const RECT inside = ToRect(
-      button::FrameInnerClip(ToBox(client), HasCaptionText(window, IsWindowUnicode(window) != FALSE)));
+      button::FrameInnerClip(ToLayout(client), HasCaptionText(window, IsWindowUnicode(window) != FALSE)));
   BeginPath(memory);
   Rectangle(memory, inside.left, inside.top, inside.right, inside.bottom);
   EndPath(memory);
   SelectClipPath(memory, RGN_COPY);
-  SetTextRecolour(memory, SkinColour(IsWindowEnabled(window) ? 61 : 62));
-  ps->hdc = memory;
   return memory;
 }
 
 // EndPaint: the control's painting over the skin background, its
 // button-face colour left out, onto the screen.
 BOOL EndInside(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
-  PAINTSTRUCT finished = *ps;
   if (record->real_dc != nullptr && record->memory_dc != nullptr) {
     RECT client{};
     GetClientRect(window, &client);
     HDC composed = nullptr;
     HBITMAP bitmap = nullptr;
     if (MakeClientMemoryDc(window, record->real_dc, composed, bitmap)) {
-      FillRect(composed, &client, Background());
+      FillRect(composed, &client, BackgroundBrush());
       TransparentBlt(composed, 0, 0, client.right, client.bottom, record->memory_dc, 0, 0, client.right,
                      client.bottom, GetSysColor(COLOR_BTNFACE));
       BitBlt(record->real_dc, 0, 0, client.right, client.bottom, composed, 0, 0, SRCCOPY);
@@ -61,9 +47,7 @@ BOOL EndInside(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
     }
   }
   DiscardMemoryDc(record->memory_dc, record->bitmap);  // clears the text recolour
-  if (record->real_dc != nullptr) finished.hdc = record->real_dc;
-  record->real_dc = nullptr;
-  return real::EndPaint(window, &finished);
+  return EndMemoryPaint(window, ps, record);
 }
 
 class VbFrame : public SkinnedWindow {
@@ -73,10 +57,7 @@ class VbFrame : public SkinnedWindow {
   void OnPaint() {
     PaintRedirect record;
     record.type = kRedirectType;
-    SetPaintRedirect(window(), &record);
-    CallPrevious(WM_PAINT, 0, 0);
-    SetPaintRedirect(window(), nullptr);
-    ValidateRect(window(), nullptr);  // also when the control did not paint at all
+    PassPaintOn(*this, record);
     DiscardMemoryDc(record.memory_dc, record.bitmap);
     PaintFrame(nullptr);
   }
@@ -103,19 +84,13 @@ LRESULT VbFrameProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
     case WM_NCPAINT:
       return 0;
     case WM_SETTEXT: {
-      LRESULT result;
-      {
-        DcSuppression quiet(self.window());
-        result = self.CallPrevious(message, wparam, lparam);
-      }
+      const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
       // The frame fills its own background: a full repaint clears the old caption.
       RedrawWindow(self.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
       return result;
     }
   }
-  if (OnlyAsks(message)) return self.CallPrevious(message, wparam, lparam);
-  DcSuppression quiet(self.window());
-  return self.CallPrevious(message, wparam, lparam);
+  return PassOnQuietly(self, message, wparam, lparam);
 }
 
 std::unique_ptr<SkinnedWindow> CreateVbFrame(HWND window) {

@@ -118,10 +118,10 @@ HWND EngineTest::MakeAnsi(const char* class_name, DWORD style, DWORD ex_style, H
 }
 
 
-void RegisterPlainClass(const wchar_t* name) {
+void RegisterPlainClass(const wchar_t* name, WNDPROC proc) {
   WNDCLASSW wc{};
   if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return;
-  wc.lpfnWndProc = DefWindowProcW;
+  wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);

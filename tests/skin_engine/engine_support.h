@@ -60,8 +60,9 @@ class EngineTest : public ::testing::Test {
   HWND parent_ = nullptr;
 };
 
-// Registers a class whose procedure is DefWindowProc (wide or ANSI), once.
-void RegisterPlainClass(const wchar_t* name);
+// Registers a class on the button-face background, once: wide with `proc`
+// (DefWindowProcW unless given), or ANSI with DefWindowProcA.
+void RegisterPlainClass(const wchar_t* name, WNDPROC proc = DefWindowProcW);
 void RegisterPlainClassA(const char* name);
 // Registers `name` as a copy of the system class `base`, as a runtime that
 // wraps the standard controls does.

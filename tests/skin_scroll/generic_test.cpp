@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "skin/attach/creation_hook.h"
+#include "skin/attach/text_recolour.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/generic.h"
 #include "tests/skin_scroll/scroll_support.h"
@@ -127,17 +128,8 @@ LRESULT CALLBACK UnfinishedPaintProc(HWND window, UINT message, WPARAM wparam, L
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void RegisterWithProc(const wchar_t* name, WNDPROC proc) {
-  WNDCLASSW wc{};
-  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = name;
-  RegisterClassW(&wc);
-}
-
 TEST_F(ScrollTest, WindowThatRefusesItsCreationIsNotMadeAnyway) {
-  RegisterWithProc(L"RefusingVSFlexGrid", RefusingProc);
+  RegisterPlainClass(L"RefusingVSFlexGrid", RefusingProc);
   HWND w = CreateWindowExW(0, L"RefusingVSFlexGrid", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100, 100, host(),
                            nullptr, nullptr, nullptr);
   EXPECT_EQ(w, nullptr);
@@ -145,7 +137,7 @@ TEST_F(ScrollTest, WindowThatRefusesItsCreationIsNotMadeAnyway) {
 }
 
 TEST_F(ScrollTest, PaintThatNeverEndsDoesNotKeepTheBuffer) {
-  RegisterWithProc(L"UnfinishedVSFlexGrid", UnfinishedPaintProc);
+  RegisterPlainClass(L"UnfinishedVSFlexGrid", UnfinishedPaintProc);
   HWND broken = Child(L"UnfinishedVSFlexGrid", 0, 0, 10, 10, 60, 60);
   ASSERT_NE(ObjectOf(broken), nullptr);
   RedrawWindow(broken, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -202,6 +194,19 @@ TEST_F(ScrollTest, DetachedWindowsKeepWhatTheProgramSet) {
   ASSERT_TRUE(GetScrollInfo(pane, SB_VERT, &got));
   EXPECT_EQ(got.nMax, 60);
   EXPECT_EQ(got.nPage, 10u);
+}
+
+// A DC taken through GetDC and never given back goes with its window: the
+// text-colour slot must not go on naming a DC that no longer exists, whose
+// handle the system may give to the next DC made.
+TEST_F(ScrollTest, AWindowDyingWithItsDcTakenLeavesNoTextColourBehind) {
+  HWND pane = Child(kPaneClass, 0, 0, 20, 20, 120, 80);
+  HDC dc = GetDC(pane);
+  ASSERT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+  ASSERT_EQ(TextRecolourDc(), dc);
+  DestroyWindow(pane);
+  EXPECT_EQ(GetObjectType(dc), 0u) << "the memory DC went with the window";
+  EXPECT_EQ(TextRecolourDc(), nullptr);
 }
 
 }  // namespace

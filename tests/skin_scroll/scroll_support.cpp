@@ -1,5 +1,7 @@
 #include "tests/skin_scroll/scroll_support.h"
 
+#include <functional>
+
 #include "skin/attach/real_functions.h"
 #include "skin/attach/window_table.h"
 #include "skin/core/draw_skin_part.h"
@@ -48,15 +50,22 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void Register(const wchar_t* name, WNDPROC proc) {
-  WNDCLASSW wc{};
-  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = name;
-  RegisterClassW(&wc);
+// The pixel at (x, y) of a screen-compatible surface of `width` x `height`
+// filled with the skin background, after `draw` drew on it.
+COLORREF SurfacePixel(int width, int height, int x, int y, const std::function<void(HDC, const RECT&)>& draw) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  const RECT all{0, 0, width, height};
+  FillRect(memory, &all, SkinBackgroundBrush());
+  draw(memory, all);
+  const COLORREF colour = GetPixel(memory, x, y);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return colour;
 }
 
 }  // namespace
@@ -77,8 +86,8 @@ int CountEvents(UINT message, int code) {
 
 void ScrollTest::SetUp() {
   EngineTest::SetUp();
-  Register(kPaneClass, PaneProc);
-  Register(kHostClass, HostProc);
+  RegisterPlainClass(kPaneClass, PaneProc);
+  RegisterPlainClass(kHostClass, HostProc);
   host_ = CreateWindowExW(0, kHostClass, L"scroll test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 30,
                           30, 560, 420, nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(host_);
@@ -152,34 +161,14 @@ LPARAM ClientPoint(HWND window, int x, int y) {
 }
 
 COLORREF PartPixel(int index, const RECT& rect, int x, int y) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  FillRect(memory, &local, SkinBackgroundBrush());
-  DrawSkinPart(memory, local, CurrentSkinData()->parts[index], SkinBitmapDc());
-  const COLORREF colour = GetPixel(memory, x - rect.left, y - rect.top);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  return colour;
+  return SurfacePixel(rect.right - rect.left, rect.bottom - rect.top, x - rect.left, y - rect.top,
+                      [index](HDC dc, const RECT& all) {
+                        DrawSkinPart(dc, all, CurrentSkinData()->parts[index], SkinBitmapDc());
+                      });
 }
 
 COLORREF BackgroundPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, x + 1, y + 1);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  const RECT all{0, 0, x + 1, y + 1};
-  FillRect(memory, &all, SkinBackgroundBrush());
-  const COLORREF colour = GetPixel(memory, x, y);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  return colour;
+  return SurfacePixel(x + 1, y + 1, x, y, [](HDC, const RECT&) {});
 }
 
 ScrollState& StateOf(HWND window) {

@@ -1,0 +1,37 @@
+#include "skin/render/off_screen.h"
+
+#include "skin/attach/text_recolour.h"
+#include "skin/core/skin_data.h"
+
+namespace tebix {
+
+HBRUSH BackgroundBrush() {
+  const HBRUSH brush = SkinBackgroundBrush();
+  return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const int width = client.right > 0 ? client.right : 1;
+  const int height = client.bottom > 0 ? client.bottom : 1;
+  memory_dc = CreateCompatibleDC(dc);
+  bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  if (bitmap == nullptr) {
+    if (memory_dc != nullptr) DeleteDC(memory_dc);
+    memory_dc = nullptr;
+    return false;
+  }
+  SelectObject(memory_dc, bitmap);
+  return true;
+}
+
+void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap) {
+  if (memory_dc != nullptr && TextRecolourDc() == memory_dc) ClearTextRecolour();
+  if (memory_dc != nullptr) DeleteDC(memory_dc);
+  if (bitmap != nullptr) DeleteObject(bitmap);
+  memory_dc = nullptr;
+  bitmap = nullptr;
+}
+
+}  // namespace tebix

@@ -1,0 +1,40 @@
+// What the renderers share to draw off screen: the brush behind what they
+// draw, memory DCs of a window's client size, and the back buffer in which
+// a piece is composed before it is copied to the screen in one go.
+#pragma once
+
+#include <windows.h>
+
+#include "skin/core/skin_resources.h"
+
+namespace tebix {
+
+// The skin's background brush; the button-face colour's while no skin gives one.
+HBRUSH BackgroundBrush();
+
+// A memory DC with a bitmap of the window's client size compatible with `dc`;
+// false (nothing made) when GDI is out of resources.
+bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap);
+// The memory DC released (and the text-recolour slot cleared if it named it).
+void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
+
+// Calls `draw(buffer)` on back buffer 1, clipped to `width` x `height` and
+// filled with the background first, then copies that piece to `target` at
+// `left`, `top`. Nothing without the buffer or with an empty size.
+template <typename Draw>
+void ComposeInBackBuffer(HDC target, int left, int top, int width, int height, Draw draw) {
+  if (width <= 0 || height <= 0) return;
+  HDC buffer = BackBufferDc(0);
+  if (buffer == nullptr) return;
+  const int saved = SaveDC(buffer);
+  HRGN clip = CreateRectRgn(0, 0, width, height);
+  SelectClipRgn(buffer, clip);
+  DeleteObject(clip);
+  const RECT all{0, 0, width, height};
+  FillRect(buffer, &all, BackgroundBrush());
+  draw(buffer);
+  BitBlt(target, left, top, width, height, buffer, 0, 0, SRCCOPY);
+  RestoreDC(buffer, saved);
+}
+
+}  // namespace tebix
