@@ -335,6 +335,8 @@ LRESULT OnDetach(FrameWindow& f) {
 LRESULT CommonMessage(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam, bool& handled) {
   handled = true;
   switch (message) {
+    case WM_CREATE:
+    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_NCCALCSIZE: return OnNcCalcSize(f, wparam, lparam);
     case WM_NCHITTEST: return OnNcHitTest(f, wparam, lparam);
     case WM_NCPAINT: PaintFrame(f); return 0;
@@ -353,6 +355,13 @@ LRESULT CommonMessage(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(f, wparam, lparam);
     case kDetachMessage: return OnDetach(f);
     case kActivationCheckMessage: return OnActivationCheck(f);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
+    case WM_TIMER:
+    case WM_CAPTURECHANGED:
+    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
   }
   handled = false;
   return 0;
@@ -362,8 +371,6 @@ LRESULT DialogFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM
   FrameWindow& f = Frame(self);
   if (f.undone) return self.CallPrevious(message, wparam, lparam);
   switch (message) {
-    case WM_CREATE:
-    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_NCACTIVATE: return OnNcActivate(f, wparam);
     case kDrawCaption: return 0;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(f, wparam, lparam);
@@ -373,15 +380,8 @@ LRESULT DialogFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM
     case WM_SETTEXT: return OnSetText(f, wparam, lparam, true);
     case WM_GETTEXT: return OnGetText(f, wparam, lparam);
     case WM_ERASEBKGND: return EraseWithSkinBackground(f.window(), reinterpret_cast<HDC>(wparam));
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
-    case WM_TIMER:
     case WM_ENTERMENULOOP:
-    case WM_EXITMENULOOP:
-    case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
+    case WM_EXITMENULOOP: return OnMenuTracking(f, message, wparam, lparam);
   }
   bool handled = false;
   const LRESULT result = CommonMessage(f, message, wparam, lparam, handled);
@@ -393,8 +393,6 @@ LRESULT FormFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM l
   FrameWindow& f = Frame(self);
   if (f.undone) return self.CallPrevious(message, wparam, lparam);
   switch (message) {
-    case WM_CREATE:
-    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_NCACTIVATE: return OnNcActivate(f, wparam);
     case kDrawCaption: return 0;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(f, wparam, lparam);
@@ -405,15 +403,8 @@ LRESULT FormFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM l
     case WM_GETICON: return OnFormGetIcon(f, wparam, lparam);
     case WM_PAINT: return OnFormPaint(f, wparam, lparam);
     case WM_ERASEBKGND: return EraseWithSkinBackground(f.window(), reinterpret_cast<HDC>(wparam));
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
-    case WM_TIMER:
     case WM_ENTERMENULOOP:
-    case WM_EXITMENULOOP:
-    case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
+    case WM_EXITMENULOOP: return OnMenuTracking(f, message, wparam, lparam);
   }
   bool handled = false;
   const LRESULT result = CommonMessage(f, message, wparam, lparam, handled);
@@ -424,8 +415,6 @@ LRESULT MdiChildFormFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, 
   FrameWindow& f = Frame(self);
   if (f.undone) return self.CallPrevious(message, wparam, lparam);
   switch (message) {
-    case WM_CREATE:
-    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_ACTIVATE: return OnActivate(f, wparam, lparam);
     case WM_NCACTIVATE: return OnMdiChildNcActivate(f, wparam, lparam);
     case WM_MDIACTIVATE: return OnMdiActivate(f, wparam, lparam, true);
@@ -439,15 +428,8 @@ LRESULT MdiChildFormFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, 
     case WM_GETICON: return OnFormGetIcon(f, wparam, lparam);
     case WM_PAINT: return OnFormPaint(f, wparam, lparam);
     case WM_ERASEBKGND: return EraseWithSkinBackground(f.window(), reinterpret_cast<HDC>(wparam));
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
-    case WM_TIMER:
     case WM_ENTERMENULOOP:
-    case WM_EXITMENULOOP:
-    case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
+    case WM_EXITMENULOOP: return OnMenuTracking(f, message, wparam, lparam);
   }
   bool handled = false;
   const LRESULT result = CommonMessage(f, message, wparam, lparam, handled);
@@ -459,8 +441,6 @@ LRESULT MfcMainFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARA
   FrameWindow& f = Frame(self);
   if (f.undone) return self.CallPrevious(message, wparam, lparam);
   switch (message) {
-    case WM_CREATE:
-    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_ACTIVATE: return OnActivate(f, wparam, lparam);
     case WM_NCACTIVATE: return OnNcActivate(f, wparam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(f, wparam, lparam);
@@ -470,13 +450,6 @@ LRESULT MfcMainFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARA
     case WM_STYLECHANGED: return OnStyleChanged(f, wparam, lparam, false);
     case WM_SETTEXT: return OnSetText(f, wparam, lparam, true);
     case WM_GETTEXT: return OnGetText(f, wparam, lparam);
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
-    case WM_TIMER:
-    case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
   }
   bool handled = false;
   const LRESULT result = CommonMessage(f, message, wparam, lparam, handled);
@@ -487,8 +460,6 @@ LRESULT MfcMdiChildFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, L
   FrameWindow& f = Frame(self);
   if (f.undone) return self.CallPrevious(message, wparam, lparam);
   switch (message) {
-    case WM_CREATE:
-    case kAttachMessage: return OnCreate(f, message, wparam, lparam);
     case WM_ACTIVATE: return OnActivate(f, wparam, lparam);
     case WM_NCACTIVATE: return OnMfcChildNcActivate(f, wparam);
     case WM_MDIACTIVATE: return OnMdiActivate(f, wparam, lparam, false);
@@ -499,15 +470,8 @@ LRESULT MfcMdiChildFrameProc(SkinnedWindow& self, UINT message, WPARAM wparam, L
     case WM_GETTEXT: return OnGetText(f, wparam, lparam);
     case WM_GETICON: return OnFormGetIcon(f, wparam, lparam);
     case WM_ERASEBKGND: return EraseWithSkinBackground(f.window(), reinterpret_cast<HDC>(wparam));
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
-    case WM_TIMER:
     case WM_ENTERMENULOOP:
-    case WM_EXITMENULOOP:
-    case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
+    case WM_EXITMENULOOP: return OnMenuTracking(f, message, wparam, lparam);
   }
   bool handled = false;
   const LRESULT result = CommonMessage(f, message, wparam, lparam, handled);
