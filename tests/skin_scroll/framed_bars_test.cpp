@@ -23,14 +23,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
 class FramedBarsTest : public ScrollTest {
  protected:
   HWND Form(DWORD style) {
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(GetModuleHandleW(nullptr), kFormClass, &wc)) {
-      wc.lpfnWndProc = FormProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      wc.lpszClassName = kFormClass;
-      RegisterClassW(&wc);
-    }
+    RegisterPlainClass(kFormClass, FormProc);
     form_ = CreateWindowExW(0, kFormClass, L"Framed", WS_OVERLAPPEDWINDOW | WS_VISIBLE | style, 60, 60, 320, 260,
                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     return form_;
