@@ -161,19 +161,6 @@ double MeasureStart(const fs::path& exe, const fs::path& workFolder) {
   return ms;
 }
 
-// vdkedit.exe and its data folder copied into `folder` beside the stand-in
-// library; returns the copy of the program.
-fs::path PrepareUnskinnedCopy(const fs::path& folder) {
-  const fs::path bin = BuildFolder();
-  const fs::path standIn = bin / L"spy_skin" / L"Tebix_VB6.dll";
-  for (const fs::path& needed : {bin / L"vdkedit.exe", standIn, bin / L"data"})
-    if (!fs::exists(needed)) throw std::runtime_error("missing " + needed.string() + " (build it first)");
-  fs::copy_file(bin / L"vdkedit.exe", folder / L"vdkedit.exe");
-  fs::copy_file(standIn, folder / L"Tebix_VB6.dll");
-  fs::copy(bin / L"data", folder / L"data", fs::copy_options::recursive);
-  return folder / L"vdkedit.exe";
-}
-
 // Where the process loaded Tebix_VB6.dll from (empty: not loaded).
 fs::path SkinLibraryOf(DWORD processId) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);

@@ -266,6 +266,12 @@ void SelectComboItem(HWND dialog, int id, int index) {
 
 void Click(HWND dialog, int id) { PostMessageW(Control(dialog, id), BM_CLICK, 0, 0); }
 
+void ClickAt(HWND window, POINT point) {
+  const LPARAM at = MAKELPARAM(point.x, point.y);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
 bool IsChecked(HWND dialog, int id) { return Send(Control(dialog, id), BM_GETCHECK) == BST_CHECKED; }
 
 void SetChecked(HWND dialog, int id, bool checked) {
@@ -326,10 +332,15 @@ void Dismiss(const MessageBoxInfo& box, int button) {
     throw std::runtime_error("the message box stayed open");
 }
 
-void AnswerOpenDialog(DWORD processId, const std::filesystem::path& file) {
+HWND WaitForOpenDialog(DWORD processId, int timeoutMs) {
   HWND dialog = nullptr;
-  if (!WaitUntil([&] { return (dialog = FindOpenDialog(processId)) != nullptr; }))
-    throw std::runtime_error("the Open dialog did not appear");
+  WaitUntil([&] { return (dialog = FindOpenDialog(processId)) != nullptr; }, timeoutMs);
+  return dialog;
+}
+
+void AnswerOpenDialog(DWORD processId, const std::filesystem::path& file) {
+  HWND dialog = WaitForOpenDialog(processId);
+  if (dialog == nullptr) throw std::runtime_error("the Open dialog did not appear");
   if (file.empty()) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   } else {
@@ -354,6 +365,18 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path PrepareUnskinnedCopy(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  const fs::path bin = BuildFolder();
+  const fs::path standIn = bin / L"spy_skin" / L"Tebix_VB6.dll";
+  for (const fs::path& needed : {bin / L"vdkedit.exe", standIn, bin / L"data"})
+    if (!fs::exists(needed)) throw std::runtime_error("missing " + needed.string() + " (build it first)");
+  fs::copy_file(bin / L"vdkedit.exe", folder / L"vdkedit.exe");
+  fs::copy_file(standIn, folder / L"Tebix_VB6.dll");
+  fs::copy(bin / L"data", folder / L"data", fs::copy_options::recursive);
+  return folder / L"vdkedit.exe";
 }
 
 std::vector<unsigned char> ReadFileBytes(const std::filesystem::path& file) {

@@ -114,6 +114,9 @@ void SelectComboItem(HWND dialog, int id, int index);
 // Clicks a button (push, check or option) as the mouse would. Returns at
 // once; what the click opens is found with the wait functions.
 void Click(HWND dialog, int id);
+// Posts a left click (button down, button up) at `point` of the window's
+// client area, as the mouse would give it.
+void ClickAt(HWND window, POINT point);
 bool IsChecked(HWND dialog, int id);
 // Sets a check box or option button to `checked` by clicking it if needed.
 void SetChecked(HWND dialog, int id, bool checked);
@@ -137,6 +140,9 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD processId, int timeoutMs =
 // Presses the box's button (IDOK, IDYES, ...) and waits until it is gone.
 void Dismiss(const MessageBoxInfo& box, int button = IDOK);
 
+// The Open dialog shown by the process, or null when none comes in time.
+HWND WaitForOpenDialog(DWORD processId, int timeoutMs = kDefaultTimeoutMs);
+
 // Waits for the Open dialog, enters `file` as the file name and presses
 // "Open" (or "Cancel" when `file` is empty); waits until it is gone.
 void AnswerOpenDialog(DWORD processId, const std::filesystem::path& file);
@@ -155,6 +161,11 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// vdkedit.exe and its data folder copied into `folder` beside a stand-in
+// skin library that attaches nothing; returns the copy of the program.
+// Throws std::runtime_error when a piece is not built.
+std::filesystem::path PrepareUnskinnedCopy(const std::filesystem::path& folder);
 
 std::vector<unsigned char> ReadFileBytes(const std::filesystem::path& file);
 void WriteFileBytes(const std::filesystem::path& file, const std::vector<unsigned char>& bytes);
