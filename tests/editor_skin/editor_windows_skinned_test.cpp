@@ -111,6 +111,7 @@ TEST(EditorWindowsSkinned, EveryWindowAndEveryControlIsTakenByTheSkin) {
   ASSERT_TRUE(samples::WriteSampleFiles(folder.path(), files, error)) << error;
   Program program(folder.path());
   EXPECT_ALL_SKINNED(program.mainWindow(), L"main window");
+  LookAt("main");
 
   // The Open dialog, once for each game file.
   for (const auto& [button, file] : {std::pair{IDC_FORM1_COMMAND2, files.sharedBin}, std::pair{IDC_FORM1_COMMAND3, files.exe}}) {
@@ -118,6 +119,7 @@ TEST(EditorWindowsSkinned, EveryWindowAndEveryControlIsTakenByTheSkin) {
     HWND dialog = WaitForOpenDialog(program.processId());
     ASSERT_TRUE(dialog) << "the Open dialog did not appear";
     EXPECT_ALL_SKINNED(dialog, L"Open dialog");
+    LookAt(button == IDC_FORM1_COMMAND2 ? "open-dialog" : "");
     AnswerOpenDialog(program.processId(), file);
   }
   ASSERT_TRUE(WaitUntil([&] { return !ControlText(program.mainWindow(), IDC_FORM1_TEXT3).empty(); }));
@@ -126,18 +128,27 @@ TEST(EditorWindowsSkinned, EveryWindowAndEveryControlIsTakenByTheSkin) {
     HWND form = program.openEditor(editor.listIndex, editor.caption);
     ASSERT_TRUE(form) << Narrow(editor.caption, {});
     EXPECT_ALL_SKINNED(form, editor.caption);
+    const std::string name = "editor-" + std::to_string(editor.listIndex);
+    LookAt(name);
+    if (const auto combos = Children(form, L"ComboBox"); !combos.empty()) {  // one list dropped
+      SendMessageW(combos.front(), CB_SHOWDROPDOWN, TRUE, 0);
+      LookAt(name + "-dropped");
+      SendMessageW(combos.front(), CB_SHOWDROPDOWN, FALSE, 0);
+    }
     if (editor.listIndex == 0) {  // a refused entry brings a message box
       SetControlText(form, IDC_FORM2_TEXT13, L"300");
       Click(form, IDC_FORM2_COMMAND2);
       const auto box = WaitForMessageBox(program.processId());
       ASSERT_TRUE(box) << "no message box for a bad entry";
       EXPECT_ALL_SKINNED(box->window, L"message box");
+      LookAt("message-box");
       Dismiss(*box);
     }
     if (editor.listIndex == 2) {  // the weapon editor's second page
       SelectTab(form, IDC_FORM4_SSTAB1, 1);
       EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(form, IDC_FORM4_COMMAND1)) != FALSE; }));
       EXPECT_ALL_SKINNED(form, L"weapon editor, second page");
+      LookAt("editor-2-second-page");
     }
     const std::vector<HWND> lists = DropDownLists(program.processId());
     EXPECT_FALSE(lists.empty() && !Children(form, L"ComboBox").empty());
@@ -151,6 +162,7 @@ TEST(EditorWindowsSkinned, EveryWindowAndEveryControlIsTakenByTheSkin) {
     HWND window = program.waitForWindow(caption);
     ASSERT_TRUE(window);
     EXPECT_ALL_SKINNED(window, caption);
+    LookAt(button == IDC_FORM1_COMMAND5 ? "help" : "about");
     PostMessageW(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
   }

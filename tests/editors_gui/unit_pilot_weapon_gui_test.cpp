@@ -3,7 +3,6 @@
 // and written, and the game file's bytes are checked.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -27,11 +26,6 @@ void Press(HWND dialog, int id) {
   if (!SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                            reinterpret_cast<LPARAM>(Control(dialog, id)), SMTO_NORMAL, 20000, &result))
     throw std::runtime_error("button " + std::to_string(id) + " was not handled");
-}
-
-// Waits a while when VDK_GUI_LOOK_MS is set, to look at the screen.
-void PauseToLook() {
-  if (const char* ms = std::getenv("VDK_GUI_LOOK_MS")) Sleep(static_cast<DWORD>(std::atoi(ms)));
 }
 
 std::uint32_t Little(const Bytes& b, std::size_t at, int width) {
@@ -80,7 +74,7 @@ TEST_F(EditorsGui, UnitEditorShowsUnitZeroAndWritesAChangedField) {
   EXPECT_EQ(ComboItems(chooser).size(), 427u);
   EXPECT_EQ(ComboSelection(chooser), 0);
   EXPECT_EQ(ComboItems(Control(form, IDC_FORM2_COMBO17)).size(), 3560u);
-  PauseToLook();
+  LookAt("weapon-second-page");
 
   const Bytes before = game();
   const std::size_t unit = samples::kUnits.at(notable::kUnitAbility255);
@@ -136,7 +130,7 @@ TEST_F(EditorsGui, PilotEditorWritesStatsAndGrowthRow) {
   EXPECT_EQ(ControlText(form, IDC_FORM3_TEXT22), L"0500");
   const std::size_t row5 = samples::kSkillGrowth.at(5);
   EXPECT_EQ(ControlText(form, IDC_FORM3_TEXT13_0 + 8), std::to_wstring(before[row5 + 8]));
-  PauseToLook();
+  LookAt("weapon-second-page");
 
   SetControlText(form, IDC_FORM3_TEXT3, L"77");         // melee
   SetControlText(form, IDC_FORM3_TEXT13_0 + 8, L"99");  // skill 1 reaches level 9 at pilot level 99
@@ -222,7 +216,7 @@ TEST_F(EditorsGui, WeaponEditorWritesSearchesAndSetsEveryUpgradeClass) {
   SelectTab(form, IDC_FORM4_SSTAB1, 1);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(form, IDC_FORM4_COMMAND1)) != FALSE; }));
   EXPECT_FALSE(IsWindowVisible(Control(form, IDC_FORM4_TEXT4)));
-  PauseToLook();
+  LookAt("weapon-second-page");
   SelectComboItem(form, IDC_FORM4_COMBO2, 4);
   Press(form, IDC_FORM4_COMMAND1);
   const Bytes bulk = game();

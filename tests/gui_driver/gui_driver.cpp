@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -349,6 +350,45 @@ void AnswerOpenDialog(DWORD processId, const std::filesystem::path& file) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   }
   if (!WaitUntil([&] { return !IsWindow(dialog); })) throw std::runtime_error("the Open dialog stayed open");
+}
+
+// --- Looking at the screen -------------------------------------------------------
+
+namespace {
+
+// The screen as a bottom-up 24-bit BMP file.
+void SaveScreen(const std::filesystem::path& file) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u, size = stride * static_cast<DWORD>(height);
+  BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&head), sizeof head);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+void LookAt(std::string_view name) {
+  if (const char* ms = std::getenv("VDK_GUI_LOOK_MS")) Sleep(static_cast<DWORD>(std::atoi(ms)));
+  const char* folder = std::getenv("VDK_GUI_SHOTS");
+  if (folder == nullptr || name.empty()) return;
+  Sleep(400);  // the program's paints
+  SaveScreen(std::filesystem::path(folder) / (std::string(name) + ".bmp"));
 }
 
 // --- Test files ----------------------------------------------------------------------

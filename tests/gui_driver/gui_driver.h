@@ -147,6 +147,14 @@ HWND WaitForOpenDialog(DWORD processId, int timeoutMs = kDefaultTimeoutMs);
 // "Open" (or "Cancel" when `file` is empty); waits until it is gone.
 void AnswerOpenDialog(DWORD processId, const std::filesystem::path& file);
 
+// --- Looking at the screen ----------------------------------------------------
+
+// For a person checking what a test shows: with VDK_GUI_LOOK_MS set, waits
+// that many milliseconds; with VDK_GUI_SHOTS set to a folder, saves the
+// whole screen there as `name`.bmp once the program has painted. Does
+// nothing otherwise.
+void LookAt(std::string_view name = {});
+
 // --- Test files ----------------------------------------------------------------
 
 // A fresh empty folder under the temporary folder, removed on destruction.
