@@ -56,13 +56,14 @@ std::wstring Describe(HWND window) {
   return ClassName(window) + L" \"" + text + L"\"" + (LeftAlone(window) ? L" (marked, left alone)" : L" (not taken)");
 }
 
-// What of `top` (itself, and every window inside it) is neither taken by a
-// renderer nor a class deliberately left to its parent.
+// What of `top` (itself, and every window shown inside it) is neither taken
+// by a renderer nor a class deliberately left to its parent. Hidden windows
+// draw nothing; a page of them is checked when it is shown.
 std::vector<std::wstring> NotSkinned(HWND top) {
   std::vector<std::wstring> missing;
   if (!Skinned(top)) missing.push_back(L"(the window itself) " + Describe(top));
   for (HWND child : Children(top)) {
-    if (Skinned(child)) continue;
+    if (Skinned(child) || !IsWindowVisible(child)) continue;
     if (LeftAlone(child) && LeftToParent(ClassName(child))) continue;
     missing.push_back(Describe(child));
   }
