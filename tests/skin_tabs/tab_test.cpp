@@ -1,0 +1,296 @@
+// Tab controls and tab strips under the skin: the part each tab shows by
+// side and state, the selected tab grown over the pane, tabs scrolled out
+// of view, text reading the way the tabs stand, and wide captions in
+// Chinese drawn with real glyphs whatever the code page.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "skin/core/skin_data.h"
+#include "skin/render/tab_layout.h"
+#include "tests/skin_buttons/button_pixels.h"
+#include "tests/skin_engine/engine_support.h"
+
+namespace tebix::test {
+namespace {
+
+constexpr int kWidth = 300, kHeight = 160;
+constexpr wchar_t kStripClass[] = L"TabStrip20WndClass";
+
+RECT ItemRect(HWND w, int index) {
+  RECT r{};
+  SendMessageW(w, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+RECT Inflated(RECT r, int dx, int dy) {
+  InflateRect(&r, dx, dy);
+  return r;
+}
+
+void AddItems(HWND w, std::initializer_list<const wchar_t*> captions) {
+  for (const wchar_t* caption : captions) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(caption);
+    SendMessageW(w, TCM_INSERTITEMW, SendMessageW(w, TCM_GETITEMCOUNT, 0, 0), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+bool Vertical(DWORD style) {
+  return (style & TCS_VERTICAL) != 0;
+}
+
+class TabTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    // The VB runtime's tab strip wraps the common tab control.
+    RegisterSuperclassA("TabStrip20WndClass", "SysTabControl32");
+  }
+
+  // A tab control with fixed-size tabs and the given captions, shown and painted.
+  HWND Tabs(const wchar_t* class_name, DWORD style, std::initializer_list<const wchar_t*> captions, int selected,
+            int width = kWidth, int height = kHeight) {
+    HWND w = Make(class_name, WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH | style, 0, nullptr, width, height);
+    if (w == nullptr) return nullptr;
+    SetWindowPos(w, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
+    SendMessageW(w, TCM_SETITEMSIZE, 0, MAKELPARAM(Vertical(style) ? 24 : 64, Vertical(style) ? 64 : 24));
+    AddItems(w, captions);
+    SendMessageW(w, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    Repaint(w);
+    return w;
+  }
+};
+
+// The tabs, shown as the skin says: every unselected tab its side's normal
+// (or disabled) part, the selected tab its selected (or disabled) part grown
+// by 2 px (the strip's tab below the pane by 3 at its bottom), and the pane
+// under it; a disabled control shows the disabled part for every tab.
+TEST_F(TabTest, EachTabShowsThePartOfItsSideAndState) {
+  struct Case {
+    const char* name;
+    const wchar_t* class_name;
+    DWORD style;
+    bool disable_after;  // disabled once shown: the control repaints itself
+    int normal, selected;
+    int grow_bottom;
+  } cases[] = {
+      {"top", WC_TABCONTROLW, 0, false, 166, 168, 2},
+      {"bottom", WC_TABCONTROLW, TCS_BOTTOM, false, 171, 173, 2},
+      {"left", WC_TABCONTROLW, TCS_VERTICAL | TCS_MULTILINE, false, 176, 178, 2},
+      {"right", WC_TABCONTROLW, TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, false, 181, 183, 2},
+      {"top disabled", WC_TABCONTROLW, WS_DISABLED, false, 170, 170, 2},
+      {"bottom disabled", WC_TABCONTROLW, TCS_BOTTOM | WS_DISABLED, false, 175, 175, 2},
+      {"left disabled after showing", WC_TABCONTROLW, TCS_VERTICAL | TCS_MULTILINE, true, 180, 180, 2},
+      {"right disabled", WC_TABCONTROLW, TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | WS_DISABLED, false, 185, 185, 2},
+      {"strip top", kStripClass, 0, false, 166, 168, 2},
+      {"strip bottom grows 3 at the bottom", kStripClass, TCS_BOTTOM, false, 171, 173, 3},
+      {"strip disabled after showing", kStripClass, 0, true, 170, 170, 2},
+  };
+  for (const Case& c : cases) {
+    HWND w = Tabs(c.class_name, c.style, {L"", L"", L""}, 1);
+    ASSERT_NE(w, nullptr) << c.name;
+    ASSERT_NE(ObjectOf(w), nullptr) << c.name;
+    if (c.disable_after) {
+      EnableWindow(w, FALSE);
+      UpdateWindow(w);
+    }
+    const Pixels shown = CaptureClient(w);
+    const bool vertical = Vertical(c.style);
+    for (int i : {0, 2}) {
+      const RECT r = ItemRect(w, i);
+      // Away from the grown neighbour.
+      const RECT inside = vertical ? Inflated(r, 0, -3) : Inflated(r, -3, 0);
+      const Pixels want = ExpectedPart(kWidth, kHeight, c.normal, r);
+      EXPECT_EQ(Differences(shown, want, inside), 0) << c.name << ": tab " << i << " is not part " << c.normal;
+    }
+    const RECT r = ItemRect(w, 1);
+    RECT grown = Inflated(r, 2, 2);
+    grown.bottom = r.bottom + c.grow_bottom;
+    const Pixels want = ExpectedPart(kWidth, kHeight, c.selected, grown);
+    EXPECT_EQ(Differences(shown, want, grown), 0) << c.name << ": selected tab is not part " << c.selected << " grown";
+    // Drawn ungrown, it would look different there.
+    const Pixels ungrown = ExpectedPart(kWidth, kHeight, c.selected, r);
+    if (Differences(ungrown, want, grown) > 0) {
+      EXPECT_GT(Differences(shown, ungrown, grown), 0) << c.name << ": selected tab not grown";
+    }
+    // The pane from the selected tab's inner edge to the far client edge.
+    RECT pane{0, 0, kWidth, kHeight};
+    const bool strip_or_control_bottom = (c.style & TCS_BOTTOM) && !vertical;
+    if (!vertical && !strip_or_control_bottom) pane.top = r.bottom;
+    if (strip_or_control_bottom) pane.bottom = r.top;
+    if (vertical && (c.style & TCS_RIGHT)) pane.right = r.left;
+    else if (vertical) pane.left = r.right;
+    const Pixels pane_want = ExpectedPart(kWidth, kHeight, tab::kPanePart, pane);
+    RECT beyond = pane;  // the pane where the grown tab does not reach
+    if (!vertical && !strip_or_control_bottom) beyond.top = grown.bottom;
+    if (strip_or_control_bottom) beyond.bottom = grown.top;
+    if (vertical && (c.style & TCS_RIGHT)) beyond.right = grown.left;
+    else if (vertical) beyond.left = grown.right;
+    EXPECT_EQ(Differences(shown, pane_want, beyond), 0) << c.name << ": pane";
+    DestroyWindow(w);
+  }
+}
+
+TEST_F(TabTest, ButtonStyleTabsArePushFacesWithoutAPane) {
+  struct Case {
+    const char* name;
+    DWORD style;
+    int normal, selected;
+  } cases[] = {
+      {"enabled", TCS_BUTTONS, 71, 73},
+      {"disabled", TCS_BUTTONS | WS_DISABLED, 75, 75},
+  };
+  for (const Case& c : cases) {
+    HWND w = Tabs(WC_TABCONTROLW, c.style, {L"", L"", L""}, 1);
+    const Pixels shown = CaptureClient(w);
+    for (int i : {0, 1, 2}) {
+      const RECT r = ItemRect(w, i);
+      const int part = i == 1 ? c.selected : c.normal;
+      EXPECT_EQ(Differences(shown, ExpectedPart(kWidth, kHeight, part, r), r), 0) << c.name << ": button " << i;
+    }
+    // No pane: the skin background below the buttons.
+    RECT below{0, ItemRect(w, 0).bottom + 4, kWidth, kHeight};
+    EXPECT_EQ(Differences(shown, Expected(kWidth, kHeight, [](HDC) {}), below), 0) << c.name;
+    DestroyWindow(w);
+  }
+}
+
+TEST_F(TabTest, TabsScrolledOutOnTheLeftAreNotDrawn) {
+  // Ten tabs in a narrow control, scrolled so that the first ones lie left of the client area.
+  HWND w = Tabs(WC_TABCONTROLW, 0, {L"", L"", L"", L"", L"", L"", L"", L"", L"", L""}, 0, 200, 80);
+  ASSERT_NE(w, nullptr);
+  SendMessageW(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4), 0);
+  Repaint(w);
+  std::vector<int> out;
+  for (int i = 0; i < 10; ++i)
+    if (ItemRect(w, i).left < 0) out.push_back(i);
+  ASSERT_FALSE(out.empty()) << "the control did not scroll";
+  const RECT first_shown = ItemRect(w, out.back() + 1);
+  const Pixels shown = CaptureClient(w);
+  // Left of the first tab in view: the skin background, not a piece of a tab
+  // (the selected one, item 0, among them).
+  const RECT strip{0, 0, std::max<LONG>(first_shown.left, 1), first_shown.bottom};
+  const Pixels background = Expected(200, 80, [](HDC) {});
+  EXPECT_EQ(Differences(shown, background, strip), 0);
+  for (int i : out) {
+    RECT r = ItemRect(w, i);
+    if (r.right <= 0) continue;
+    const Pixels drawn = ExpectedPart(200, 80, 166, r);
+    RECT visible{0, r.top, r.right, r.bottom};
+    if (Differences(drawn, background, visible) > 0) {
+      EXPECT_GT(Differences(shown, drawn, visible), 0) << "tab " << i << " drawn";
+    }
+  }
+  DestroyWindow(w);
+}
+
+// Where the window differs from what it shows without captions: the text.
+struct Ink {
+  int count = 0;
+  RECT box{INT_MAX, INT_MAX, -1, -1};
+  std::vector<int> columns;  // ink per column of the box
+  std::vector<bool> mask;    // row by row over `area`
+};
+
+Ink InkIn(const Pixels& shown, const Pixels& bare, const RECT& area) {
+  Ink ink;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      const bool on = shown.at(x, y) != bare.at(x, y);
+      ink.mask.push_back(on);
+      if (!on) continue;
+      ++ink.count;
+      ink.box.left = std::min<LONG>(ink.box.left, x);
+      ink.box.top = std::min<LONG>(ink.box.top, y);
+      ink.box.right = std::max<LONG>(ink.box.right, x + 1);
+      ink.box.bottom = std::max<LONG>(ink.box.bottom, y + 1);
+    }
+  if (ink.count > 0) {
+    for (int x = ink.box.left; x < ink.box.right; ++x) {
+      int n = 0;
+      for (int y = ink.box.top; y < ink.box.bottom; ++y) n += shown.at(x, y) != bare.at(x, y);
+      ink.columns.push_back(n);
+    }
+  }
+  return ink;
+}
+
+// The same control twice, once with captions and once without: the captions' pixels.
+class CaptionTest : public TabTest {
+ protected:
+  std::pair<Pixels, Pixels> ShownAndBare(DWORD style, std::initializer_list<const wchar_t*> captions) {
+    HWND w = Tabs(WC_TABCONTROLW, style, captions, 1);
+    shown_rects_.clear();
+    for (int i = 0; i < static_cast<int>(captions.size()); ++i) shown_rects_.push_back(ItemRect(w, i));
+    Pixels shown = CaptureClient(w);
+    DestroyWindow(w);
+    std::vector<const wchar_t*> blanks(captions.size(), L"");
+    HWND bare_window = Make(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH | style, 0, nullptr, kWidth, kHeight);
+    SetWindowPos(bare_window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
+    SendMessageW(bare_window, TCM_SETITEMSIZE, 0, MAKELPARAM(Vertical(style) ? 24 : 64, Vertical(style) ? 64 : 24));
+    for (size_t i = 0; i < blanks.size(); ++i) AddItems(bare_window, {L""});
+    SendMessageW(bare_window, TCM_SETCURSEL, 1, 0);
+    Repaint(bare_window);
+    Pixels bare = CaptureClient(bare_window);
+    DestroyWindow(bare_window);
+    return {std::move(shown), std::move(bare)};
+  }
+  std::vector<RECT> shown_rects_;
+};
+
+TEST_F(CaptionTest, TextReadsTheWayTheTabsStand) {
+  // "TTT": the bars of the T lie on the side the letters' tops face.
+  struct Case {
+    const char* name;
+    DWORD style;
+    enum { kAcross, kTopsLeft, kTopsRight } reads;
+  } cases[] = {
+      {"across", 0, Case::kAcross},
+      {"left: upwards (900)", TCS_VERTICAL | TCS_MULTILINE, Case::kTopsLeft},
+      {"right: downwards (-900)", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, Case::kTopsRight},
+  };
+  for (const Case& c : cases) {
+    auto [shown, bare] = ShownAndBare(c.style, {L"TTT", L"TTT", L"TTT"});
+    const Ink ink = InkIn(shown, bare, shown_rects_[0]);
+    ASSERT_GT(ink.count, 6) << c.name << ": no text";
+    const int w = ink.box.right - ink.box.left, h = ink.box.bottom - ink.box.top;
+    if (c.reads == Case::kAcross) {
+      EXPECT_GT(w, h) << c.name;
+      continue;
+    }
+    EXPECT_GT(h, w) << c.name << ": text not turned";
+    const auto densest = std::max_element(ink.columns.begin(), ink.columns.end()) - ink.columns.begin();
+    if (c.reads == Case::kTopsLeft) EXPECT_LT(densest, w / 2) << c.name;
+    else EXPECT_GE(densest, w / 2) << c.name;
+    // Centred across the tab.
+    const RECT item = shown_rects_[0];
+    const int middle = (item.left + item.right) / 2;
+    EXPECT_LE(std::abs((ink.box.left + ink.box.right) / 2 - middle), 3) << c.name;
+  }
+}
+
+TEST_F(CaptionTest, WideChineseCaptionsAreDrawnWithGlyphs) {
+  // Two captions of the same length: drawn as glyphs they differ; as the
+  // boxes of a font without them, or as question marks from a code page
+  // without them, they would look alike.
+  auto [shown, bare] = ShownAndBare(0, {L"\x57FA\x672C\x53C2\x6570", L"x", L"\x6B66\x5668\x5C5E\x6027"});
+  const Ink first = InkIn(shown, bare, Inflated(shown_rects_[0], -3, 0));
+  const Ink second = InkIn(shown, bare, Inflated(shown_rects_[2], -3, 0));
+  ASSERT_GT(first.count, 40) << "no glyphs";
+  ASSERT_GT(second.count, 40) << "no glyphs";
+  EXPECT_NE(first.mask, second.mask) << "both captions drawn alike: no glyphs";
+  // Four ideographs at the family font's 12 pixels: about 48 px wide.
+  EXPECT_GE(first.box.right - first.box.left, 40);
+  EXPECT_LE(first.box.bottom - first.box.top, 16);
+}
+
+}  // namespace
+}  // namespace tebix::test
