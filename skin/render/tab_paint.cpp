@@ -35,6 +35,7 @@ constexpr char kFallbackFace[] = "SimSun";
 // One item as the control reports it.
 struct Item {
   RECT rect{};
+  bool placed = false;  // the control gave the item a rectangle
   int image = -1;
   std::wstring wide;   // a wide control's caption
   std::string narrow;  // an ANSI control's caption
@@ -42,7 +43,9 @@ struct Item {
 
 Item ReadItem(HWND window, bool unicode, int index) {
   Item item;
-  SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item.rect));
+  item.placed = SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&item.rect)) != 0 &&
+                IsRectEmpty(&item.rect) == FALSE;
   if (unicode) {
     wchar_t text[kTextLimit] = {};
     TCITEMW t{};
@@ -184,8 +187,9 @@ class TabPainter {
   }
 
  private:
-  // A tab scrolled out of view to the left starts left of the client area.
-  bool ScrolledOut(const Item& item) const { return item.rect.left < client_.left; }
+  // A tab scrolled out of view to the left starts left of the client area;
+  // some versions of the control give it no rectangle at all instead.
+  bool ScrolledOut(const Item& item) const { return !item.placed || item.rect.left < client_.left; }
 
   void Part(const RECT& rect, int index) {
     const SkinData* skin = CurrentSkinData();
@@ -208,28 +212,38 @@ class TabPainter {
   void PaintPane(const Box& display) {
     const Box client = ToLayout(client_);
     const Item* selected = selected_ >= 0 ? &items_[static_cast<size_t>(selected_)] : nullptr;
+    if (selected != nullptr && ScrolledOut(*selected)) selected = nullptr;  // the pane then starts at the tabs in view
     const Side side = selected != nullptr ? tab::SideOf(ToLayout(selected->rect), display) : tab::SideOfStyle(style_);
     // Without a selection the pane starts where the tabs end.
     int inner = selected != nullptr ? tab::InnerEdge(ToLayout(selected->rect), side) : NoSelectionEdge(side, display);
     const int far_edge = tab::FarEdge(side, display, client, [this](int x, int y) { return HitsTab(x, y); });
     Part(ToRect(tab::PaneOf(side, inner, far_edge, client)), tab::kPanePart);
-    if (selected == nullptr || ScrolledOut(*selected)) return;
+    if (selected == nullptr) return;
     const RECT grown = ToRect(tab::GrowSelected(ToLayout(selected->rect), side, family_));
     Part(grown, tab::PartOf(side, Look::kSelected, enabled_, false));
     Content(*selected, selected->rect);
   }
 
+  // The inner edge of the row of tabs nearest the pane, or the display
+  // rectangle's edge without tabs in view.
   int NoSelectionEdge(Side side, const Box& display) const {
-    int edge = tab::InnerEdge(display, side == Side::kTop    ? Side::kBottom
-                                       : side == Side::kBottom ? Side::kTop
-                                       : side == Side::kLeft   ? Side::kRight
-                                                               : Side::kLeft);
+    bool found = false;
+    int edge = 0;
     for (const Item& item : items_) {
+      if (ScrolledOut(item)) continue;
       const int e = tab::InnerEdge(ToLayout(item.rect), side);
-      if (side == Side::kTop || side == Side::kLeft) edge = std::min(edge, e);
-      else edge = std::max(edge, e);
+      const bool nearer = side == Side::kTop || side == Side::kLeft ? e > edge : e < edge;
+      if (!found || nearer) edge = e;
+      found = true;
     }
-    return edge;
+    if (found) return edge;
+    switch (side) {
+      case Side::kTop: return display.top;
+      case Side::kBottom: return display.bottom;
+      case Side::kLeft: return display.left;
+      case Side::kRight: return display.right;
+    }
+    return display.top;
   }
 
   bool HitsTab(int x, int y) const {
