@@ -26,11 +26,13 @@ static_assert(tab::kStyleBottom == TCS_BOTTOM && tab::kStyleRight == TCS_RIGHT &
 
 constexpr int kTextLimit = 512;
 constexpr int kTextColour = 48;
-// The family face: the Chinese system face by its GB2312 name.
-constexpr char kFamilyFace[] = "\xCB\xCE\xCC\xE5_GB2312";
+// The family face: the Chinese system face by its GB2312 name. Named wide,
+// so that the name is the same under every code page (in ANSI it would
+// only come out right under the Chinese one).
+constexpr wchar_t kFamilyFace[] = L"\x5B8B\x4F53_GB2312";
 // What the system calls the same face in English; a face the family face
 // falls back to when it comes out without the glyphs the captions need.
-constexpr char kFallbackFace[] = "SimSun";
+constexpr wchar_t kFallbackFace[] = L"SimSun";
 
 // One item as the control reports it.
 struct Item {
@@ -87,8 +89,8 @@ std::wstring WideOf(const Item& item) {
   return item.wide;
 }
 
-HFONT FontOfFace(const char* face, int charset, int escapement) {
-  return CreateFontA(-12, 0, escapement, escapement, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset),
+HFONT FontOfFace(const wchar_t* face, int charset, int escapement) {
+  return CreateFontW(-12, 0, escapement, escapement, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset),
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN, face);
 }
 
@@ -115,14 +117,27 @@ bool HasGlyphs(HDC dc, HFONT font, const std::vector<std::wstring>& captions) {
   return all;
 }
 
-// The family font for the captions: the face the family is drawn in, unless
-// it came out as a face without the captions' glyphs (the face is known by
-// its Chinese name, which a system without that name maps to a Western
-// face); then the same face by its English name, then the control's own
-// font turned the way the tabs read.
+// Whether the system gave `font` the family face itself rather than a
+// face of its own choosing.
+bool IsFamilyFace(HDC dc, HFONT font) {
+  const HGDIOBJ old = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  return lstrcmpiW(face, kFamilyFace) == 0;
+}
+
+// The family font for the captions: the family face when the system has it
+// by its Chinese name. A system that does not know that name puts in a face
+// of its own choosing: a Western face without the captions' glyphs, or
+// under an East Asian code page a small bitmap face that is hard to read.
+// Then the same face by its English name (which the system has, or maps to
+// a face of its choice with the glyphs), then the control's own font turned
+// the way the tabs read; each only when it has the captions' glyphs.
 HFONT ChooseFont(HDC dc, HWND window, std::uint32_t style, Family family, const std::vector<std::wstring>& captions) {
   const HFONT family_font = CreateTabFont(style, family);
-  if (family_font == nullptr || HasGlyphs(dc, family_font, captions)) return family_font;
+  if (family_font == nullptr || (IsFamilyFace(dc, family_font) && HasGlyphs(dc, family_font, captions)))
+    return family_font;
   const int escapement = tab::EscapementOf(style);
   if (HFONT english = FontOfFace(kFallbackFace, GB2312_CHARSET, escapement)) {
     if (HasGlyphs(dc, english, captions)) {
