@@ -63,7 +63,7 @@ class TabTest : public EngineTest {
     HWND w = Make(class_name, WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH | style, 0, nullptr, width, height);
     if (w == nullptr) return nullptr;
     SetWindowPos(w, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
-    SendMessageW(w, TCM_SETITEMSIZE, 0, MAKELPARAM(Vertical(style) ? 24 : 64, Vertical(style) ? 64 : 24));
+    SendMessageW(w, TCM_SETITEMSIZE, 0, MAKELPARAM(64, 24));
     AddItems(w, captions);
     SendMessageW(w, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
     Repaint(w);
@@ -104,43 +104,52 @@ TEST_F(TabTest, EachTabShowsThePartOfItsSideAndState) {
       EnableWindow(w, FALSE);
       UpdateWindow(w);
     }
-    const Pixels shown = CaptureClient(w);
     const bool vertical = Vertical(c.style);
-    for (int i : {0, 2}) {
-      const RECT r = ItemRect(w, i);
-      // Away from the grown neighbour.
-      const RECT inside = vertical ? Inflated(r, 0, -3) : Inflated(r, -3, 0);
-      const Pixels want = ExpectedPart(kWidth, kHeight, c.normal, r);
-      EXPECT_EQ(Differences(shown, want, inside), 0) << c.name << ": tab " << i << " is not part " << c.normal;
-    }
     const RECT r = ItemRect(w, 1);
     RECT grown = Inflated(r, 2, 2);
     grown.bottom = r.bottom + c.grow_bottom;
-    const RECT whole{0, 0, kWidth, kHeight};
-    RECT seen{};  // the part of the grown tab inside the client area
-    IntersectRect(&seen, &grown, &whole);
-    const Pixels want = ExpectedPart(kWidth, kHeight, c.selected, grown);
-    EXPECT_EQ(Differences(shown, want, seen), 0) << c.name << ": selected tab is not part " << c.selected << " grown";
-    // Drawn ungrown, it would look different there.
-    const Pixels ungrown = ExpectedPart(kWidth, kHeight, c.selected, r);
-    if (Differences(ungrown, want, seen) > 0) {
-      EXPECT_GT(Differences(shown, ungrown, seen), 0) << c.name << ": selected tab not grown";
-    }
     // The pane from the selected tab's inner edge to the far client edge.
     RECT pane{0, 0, kWidth, kHeight};
-    const bool strip_or_control_bottom = (c.style & TCS_BOTTOM) && !vertical;
-    if (!vertical && !strip_or_control_bottom) pane.top = r.bottom;
-    if (strip_or_control_bottom) pane.bottom = r.top;
+    const bool below = (c.style & TCS_BOTTOM) && !vertical;
+    if (!vertical && !below) pane.top = r.bottom;
+    if (below) pane.bottom = r.top;
     if (vertical && (c.style & TCS_RIGHT)) pane.right = r.left;
     else if (vertical) pane.left = r.right;
-    const Pixels pane_want = ExpectedPart(kWidth, kHeight, tab::kPanePart, pane);
-    RECT beyond = pane;  // the pane where the grown tab does not reach
-    if (!vertical && !strip_or_control_bottom) beyond.top = grown.bottom;
-    if (strip_or_control_bottom) beyond.bottom = grown.top;
-    if (vertical && (c.style & TCS_RIGHT)) beyond.right = grown.left;
-    else if (vertical) beyond.left = grown.right;
-    EXPECT_EQ(Differences(shown, pane_want, beyond), 0) << c.name << ": pane";
+    auto part = [](HDC dc, const RECT& rect, int index) {
+      DrawSkinPart(dc, rect, CurrentSkinData()->parts[index], SkinBitmapDc());
+    };
+    // The other tabs, then the pane, then the selected tab over both.
+    auto scene = [&](const RECT& selected_rect) {
+      return Expected(kWidth, kHeight, [&](HDC dc) {
+        for (int i : {0, 2}) part(dc, ItemRect(w, i), c.normal);
+        part(dc, pane, tab::kPanePart);
+        part(dc, selected_rect, c.selected);
+      });
+    };
+    const Pixels shown = CaptureClient(w);
+    const RECT client{0, 0, kWidth, kHeight};
+    EXPECT_EQ(Differences(shown, scene(grown), client), 0) << c.name;
+    // Drawn ungrown, the selected tab would look different.
+    const Pixels ungrown = scene(r);
+    if (Differences(ungrown, scene(grown), client) > 0) {
+      EXPECT_GT(Differences(shown, ungrown, client), 0) << c.name << ": selected tab not grown";
+    }
     DestroyWindow(w);
+  }
+}
+
+TEST_F(TabTest, TheSkinTellsTheTabPartsApart) {
+  // Without different parts the side and state tests could not fail.
+  const RECT r{0, 0, 64, 24};
+  for (int normal : {166, 171, 176, 181}) {
+    const Pixels n = ExpectedPart(64, 24, normal, r);
+    EXPECT_GT(Differences(n, ExpectedPart(64, 24, normal + 2, r), r), 0) << normal;
+    EXPECT_GT(Differences(n, ExpectedPart(64, 24, normal + 4, r), r), 0) << normal;
+    for (int other : {166, 171, 176, 181}) {
+      if (other != normal) {
+        EXPECT_GT(Differences(n, ExpectedPart(64, 24, other, r), r), 0) << normal << " " << other;
+      }
+    }
   }
 }
 
@@ -244,7 +253,7 @@ class CaptionTest : public TabTest {
     std::vector<const wchar_t*> blanks(captions.size(), L"");
     HWND bare_window = Make(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH | style, 0, nullptr, kWidth, kHeight);
     SetWindowPos(bare_window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
-    SendMessageW(bare_window, TCM_SETITEMSIZE, 0, MAKELPARAM(Vertical(style) ? 24 : 64, Vertical(style) ? 64 : 24));
+    SendMessageW(bare_window, TCM_SETITEMSIZE, 0, MAKELPARAM(64, 24));
     for (size_t i = 0; i < blanks.size(); ++i) AddItems(bare_window, {L""});
     SendMessageW(bare_window, TCM_SETCURSEL, 1, 0);
     Repaint(bare_window);
@@ -299,6 +308,103 @@ TEST_F(CaptionTest, WideChineseCaptionsAreDrawnWithGlyphs) {
   // Four ideographs at the family font's 12 pixels: about 48 px wide.
   EXPECT_GE(first.box.right - first.box.left, 40);
   EXPECT_LE(first.box.bottom - first.box.top, 16);
+}
+
+// A 16 x 16 image list of one square in a colour no skin part has.
+constexpr COLORREF kImageColour = RGB(230, 20, 210);
+HIMAGELIST SquareImages() {
+  static const HIMAGELIST list = [] {
+    const HIMAGELIST made = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+    HDC screen = GetDC(nullptr);
+    const HBITMAP square = CreateCompatibleBitmap(screen, 16, 16);
+    HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, square);
+    const RECT all{0, 0, 16, 16};
+    HBRUSH brush = CreateSolidBrush(kImageColour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    ImageList_Add(made, square, nullptr);
+    DeleteObject(square);
+    return made;
+  }();
+  return list;
+}
+
+RECT BoxOfColour(const Pixels& p, const RECT& area, COLORREF colour) {
+  RECT box{INT_MAX, INT_MAX, -1, -1};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (p.at(x, y) == colour) {
+        box.left = std::min<LONG>(box.left, x);
+        box.top = std::min<LONG>(box.top, y);
+        box.right = std::max<LONG>(box.right, x + 1);
+        box.bottom = std::max<LONG>(box.bottom, y + 1);
+      }
+  return box;
+}
+
+TEST_F(CaptionTest, ImageSitsBeforeTheTextInItsReadingDirection) {
+  struct Case {
+    const char* name;
+    DWORD style;
+    enum { kLeftOfText, kBelowText, kAboveText } where;
+    int part;  // the unselected tab's
+  } cases[] = {
+      {"across", 0, Case::kLeftOfText, 166},
+      {"upwards", TCS_VERTICAL | TCS_MULTILINE, Case::kBelowText, 176},
+      {"downwards", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, Case::kAboveText, 181},
+      {"button", TCS_BUTTONS, Case::kLeftOfText, 71},
+  };
+  for (const Case& c : cases) {
+    const bool vertical = Vertical(c.style);
+    HWND w = Make(WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH | c.style, 0, nullptr, kWidth, kHeight);
+    SetWindowPos(w, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
+    SendMessageW(w, TCM_SETITEMSIZE, 0, MAKELPARAM(90, 28));
+    SendMessageW(w, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SquareImages()));
+    for (int i = 0; i < 2; ++i) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT | TCIF_IMAGE;
+      item.pszText = const_cast<wchar_t*>(L"TT");
+      item.iImage = i == 0 ? 0 : -1;  // the second without an image
+      SendMessageW(w, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(w, TCM_SETCURSEL, 1, 0);
+    Repaint(w);
+    const RECT r = ItemRect(w, 0);
+    const Pixels shown = CaptureClient(w);
+    const RECT image = BoxOfColour(shown, r, kImageColour);
+    ASSERT_EQ(image.right - image.left, 16) << c.name << ": no image";
+    EXPECT_EQ(image.bottom - image.top, 16) << c.name;
+    EXPECT_EQ(BoxOfColour(shown, ItemRect(w, 1), kImageColour).right, -1) << c.name << ": image without an index";
+    // The text: what differs from the part, outside the image.
+    const Pixels face = ExpectedPart(kWidth, kHeight, c.part, r);
+    RECT text{INT_MAX, INT_MAX, -1, -1};
+    const RECT inner = Inflated(r, -2, -2);
+    for (int y = inner.top; y < inner.bottom; ++y)
+      for (int x = inner.left; x < inner.right; ++x) {
+        const POINT pt{x, y};
+        if (PtInRect(&image, pt) || shown.at(x, y) == face.at(x, y)) continue;
+        text.left = std::min<LONG>(text.left, x);
+        text.top = std::min<LONG>(text.top, y);
+        text.right = std::max<LONG>(text.right, x + 1);
+        text.bottom = std::max<LONG>(text.bottom, y + 1);
+      }
+    ASSERT_GE(text.right, 0) << c.name << ": no text";
+    switch (c.where) {
+      case Case::kLeftOfText: EXPECT_LE(image.right, text.left) << c.name; break;
+      case Case::kBelowText: EXPECT_GE(image.top, text.bottom) << c.name; break;
+      case Case::kAboveText: EXPECT_LE(image.bottom, text.top) << c.name; break;
+    }
+    // Image and text make one group centred along the tab.
+    const int group_middle = vertical ? (std::min(image.top, text.top) + std::max(image.bottom, text.bottom)) / 2
+                                      : (std::min(image.left, text.left) + std::max(image.right, text.right)) / 2;
+    const int tab_middle = vertical ? (r.top + r.bottom) / 2 : (r.left + r.right) / 2;
+    EXPECT_LE(std::abs(group_middle - tab_middle), 4) << c.name;
+    DestroyWindow(w);
+  }
 }
 
 }  // namespace
