@@ -27,7 +27,9 @@ void PaintTabControlNow(SkinnedWindow& self) {
   if (dc == nullptr) return;
   const RECT& area = ps.rcPaint;
   HDC buffer = BackBufferDc(1);
-  if (buffer != nullptr && area.right > area.left && area.bottom > area.top) {
+  if (buffer == nullptr) {  // no drawing surfaces: straight onto the screen
+    PaintTabControl(dc, self.window(), self.unicode(), tab::Family::kTabControl);
+  } else if (area.right > area.left && area.bottom > area.top) {
     const int saved_buffer = SaveDC(buffer);
     const int saved_dc = SaveDC(dc);
     HRGN clip = CreateRectRgn(area.left, area.top, area.right + 1, area.bottom + 1);
