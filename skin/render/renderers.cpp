@@ -9,6 +9,9 @@
 #include "skin/render/plain_bordered.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
+#include "skin/render/picture_box.h"
+#include "skin/render/tab_control.h"
+#include "skin/render/tabbed_dialog.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
 #include "skin/render/vb_command_button.h"
@@ -22,6 +25,7 @@ std::span<const RendererEntry> AllRenderers() {
       kPushButtonRenderer, kCheckBoxRenderer, kRadioButtonRenderer, kGroupBoxRenderer,
       kVbCommandButtonRenderer, kVbCheckBoxRenderer, kVbOptionButtonRenderer, kVbFrameRenderer,
       kScrollBarRenderer,
+      kTabControlRenderer, kTabStripRenderer, kTabbedDialogRenderer, kPictureBoxRenderer,
       kGenericRenderer,
       kDialogFrameRenderer,
       kFormFrameRenderer,
@@ -37,6 +41,7 @@ void StartRenderers() {
   SetRenderers(AllRenderers());
   RegisterPaintSubstitute(1006, kVbFramePaintSubstitute);
   RegisterPaintSubstitute(1009, kVbCommandButtonPaintSubstitute);
+  RegisterPaintSubstitute(1012, kTabbedDialogPaintSubstitute);
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
@@ -45,7 +50,7 @@ void StartRenderers() {
 
 void StopRenderers() {
   SetRenderers({});
-  for (int type : {1006, 1009}) RegisterPaintSubstitute(type, {});
+  for (int type : {1006, 1009, 1012}) RegisterPaintSubstitute(type, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   StopFrames();
   ClearScrollBarServices();

@@ -77,6 +77,31 @@ HBITMAP ButtonBitmap() {
   return bitmap;
 }
 
+// The images of the tabs page: three coloured squares, made once and kept.
+HIMAGELIST TabImages() {
+  static const HIMAGELIST images = [] {
+    const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    for (COLORREF colour : {RGB(200, 60, 40), RGB(40, 150, 60), RGB(50, 80, 200)}) {
+      const HBITMAP square = CreateCompatibleBitmap(screen, 16, 16);
+      const HGDIOBJ old = SelectObject(dc, square);
+      const RECT all{0, 0, 16, 16}, inner{3, 3, 13, 13};
+      FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // the mask colour
+      const HBRUSH brush = CreateSolidBrush(colour);
+      FillRect(dc, &inner, brush);
+      DeleteObject(brush);
+      SelectObject(dc, old);
+      ImageList_AddMasked(list, square, RGB(255, 255, 255));
+      DeleteObject(square);
+    }
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return list;
+  }();
+  return images;
+}
+
 // A label with the control under it.
 HWND Labelled(HWND panel, const wchar_t* label, const wchar_t* className, const wchar_t* text, DWORD style,
               DWORD exStyle, int x, int y, int width, int height) {
@@ -372,39 +397,48 @@ void BuildTabs(HWND panel) {
     const wchar_t* label;
     const wchar_t* className;
     DWORD style;
+    bool images;
+    int tabs;  // how many of the captions below
+    bool chinese;
   };
   const TabCase tabs[] = {
-      {L"Tabs on top (SysTabControl32)", L"SysTabControl32", 0},
-      {L"Tabs at the bottom (TCS_BOTTOM)", L"SysTabControl32", TCS_BOTTOM},
-      {L"Tabs as buttons (TCS_BUTTONS)", L"SysTabControl32", TCS_BUTTONS},
-      {L"Tabs on the left (TCS_VERTICAL)", L"SysTabControl32", TCS_VERTICAL | TCS_MULTILINE},
-      {L"Tabs on the right (TCS_VERTICAL | TCS_RIGHT)", L"SysTabControl32",
-       TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE},
-      {L"Tab strip (TabStrip20WndClass)", L"TabStrip20WndClass", 0},
+      {L"Tabs on top", L"SysTabControl32", 0, false, 3, false},
+      {L"At the bottom, with images", L"SysTabControl32", TCS_BOTTOM, true, 3, false},
+      {L"On the left (TCS_VERTICAL)", L"SysTabControl32", TCS_VERTICAL | TCS_MULTILINE, false, 3, false},
+      {L"On the right (| TCS_RIGHT)", L"SysTabControl32", TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE, true, 3, false},
+      {L"Several rows (TCS_MULTILINE)", L"SysTabControl32", TCS_MULTILINE, false, 7, false},
+      {L"Buttons with images", L"SysTabControl32", TCS_BUTTONS, true, 3, false},
+      {L"Disabled", L"SysTabControl32", WS_DISABLED, false, 3, false},
+      {L"Unicode, Chinese captions", L"SysTabControl32", 0, false, 2, true},
+      {L"Tab strip (TabStrip20WndClass)", L"TabStrip20WndClass", TCS_BOTTOM, false, 3, false},
   };
-  constexpr int kCellHeight = 164, kControlHeight = 140;
-  for (int i = 0; i < 6; ++i) {
-    const int x = kThird[i % 3], y = 12 + (i / 3) * kCellHeight;
-    const HWND tab =
-        Labelled(panel, tabs[i].label, tabs[i].className, L"", tabs[i].style | WS_TABSTOP | WS_CLIPSIBLINGS,
-                 0, x, y, kThirdWidth, kControlHeight);
-    for (const wchar_t* title : {L"General", L"Colours", L"Fonts"}) {
+  const wchar_t* const captions[] = {L"General", L"Colours", L"Fonts", L"Layout", L"Keys", L"Sound", L"About"};
+  const wchar_t* const chinese[] = {L"\x57FA\x672C\x53C2\x6570", L"\x6B66\x5668\x5C5E\x6027"};
+  constexpr int kCellHeight = 166, kControlHeight = 128;
+  for (int i = 0; i < static_cast<int>(std::size(tabs)); ++i) {
+    const TabCase& c = tabs[i];
+    const int x = kQuarter[i % 4], y = 12 + (i / 4) * kCellHeight;
+    const HWND tab = Labelled(panel, c.label, c.className, L"", c.style | WS_TABSTOP | WS_CLIPSIBLINGS, 0, x, y,
+                              kQuarterWidth, kControlHeight);
+    if (c.images) SendMessageW(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(TabImages()));
+    for (int n = 0; n < c.tabs; ++n) {
       TCITEMW item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = const_cast<wchar_t*>(title);
-      SendMessageW(tab, TCM_INSERTITEMW, SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0),
-                   reinterpret_cast<LPARAM>(&item));
+      item.mask = TCIF_TEXT | (c.images ? TCIF_IMAGE : 0);
+      item.pszText = const_cast<wchar_t*>(c.chinese ? chinese[n] : captions[n]);
+      item.iImage = n;
+      SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
     }
+    SendMessageW(tab, TCM_SETCURSEL, c.tabs > 3 ? 4 : 1, 0);
   }
   const int y = 12 + 2 * kCellHeight;
-  Labelled(panel, L"Tabbed dialog (SSTabCtlWndClass)", L"SSTabCtlWndClass", L"", WS_TABSTOP, 0, kThird[0], y,
-           kThirdWidth, kControlHeight);
-  kit::Label(panel, L"Picture box (ThunderRT6PictureBoxDC)", kThird[1], y, kThirdWidth);
-  kit::CreateA(panel, "ThunderRT6PictureBoxDC", "Picture1", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kThird[1],
-               y + kLabelHeight + 1, kThirdWidth, kControlHeight);
-  kit::Label(panel, L"Picture box, drawn on through GetDC", kThird[2], y, kThirdWidth);
-  kit::CreateA(panel, "ThunderPictureBoxDC", "Picture2", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kThird[2],
-               y + kLabelHeight + 1, kThirdWidth, kControlHeight);
+  Labelled(panel, L"Tabbed dialog (SSTabCtlWndClass)", L"SSTabCtlWndClass", L"", WS_TABSTOP, 0, kQuarter[1], y,
+           kQuarterWidth, kControlHeight);
+  kit::Label(panel, L"Picture box", kQuarter[2], y, kQuarterWidth);
+  kit::CreateA(panel, "ThunderRT6PictureBoxDC", "Picture1", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kQuarter[2],
+               y + kLabelHeight + 1, kQuarterWidth, kControlHeight);
+  kit::Label(panel, L"Picture box, drawn on via GetDC", kQuarter[3], y, kQuarterWidth);
+  kit::CreateA(panel, "ThunderPictureBoxDC", "Picture2", WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, kQuarter[3],
+               y + kLabelHeight + 1, kQuarterWidth, kControlHeight);
 }
 
 // --- Scroll bars ----------------------------------------------------------------
