@@ -11,6 +11,8 @@ namespace tebix {
 namespace {
 
 constexpr LONG kBarStyles = WS_HSCROLL | WS_VSCROLL;
+// Beside the bars' own timers (0x3005 to 0x3007).
+constexpr UINT_PTR kRepaintTimer = 0x3008;
 
 ScrolledControl& Control(SkinnedWindow& self) {
   return static_cast<ScrolledControl&>(self);
@@ -78,7 +80,21 @@ void TakeOverOwnInfo(ScrolledControl& control) {
     b.block.info.nTrackPos = own.nPos;
     changed = true;
   }
-  if (changed && state.painted && IsWindowVisible(window)) PaintFrame(control);
+  // Repainted once the control is idle: filling a list sets its bars once
+  // per item, and one repaint serves them all.
+  if (changed && state.painted && !control.repaint_pending && IsWindowVisible(window)) {
+    control.repaint_pending = SetTimer(window, kRepaintTimer, 0, nullptr) != 0;
+    if (!control.repaint_pending) PaintFrame(control);
+  }
+}
+
+// The repaint the control's own bar changes asked for.
+bool RepaintTimer(ScrolledControl& control, WPARAM timer) {
+  if (timer != kRepaintTimer) return false;
+  KillTimer(control.window(), kRepaintTimer);
+  control.repaint_pending = false;
+  PaintFrame(control);
+  return true;
 }
 
 LRESULT Attach(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -145,6 +161,8 @@ LRESULT Handle(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
     case kAttachMessage:
       return Attach(control, message, wparam, lparam);
     case kDetachMessage:
+      if (control.repaint_pending) KillTimer(control.window(), kRepaintTimer);
+      control.repaint_pending = false;
       DetachScrollBars(control.window(), control.state);
       return 0;
     case WM_NCCALCSIZE:
@@ -174,6 +192,8 @@ LRESULT Handle(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
     case WM_TIMER:
+      if (RepaintTimer(control, wparam)) return 0;
+      [[fallthrough]];
     case WM_CAPTURECHANGED: {
       const bool allow_capture = !traits.drop_list || scrolled::DropListMayCapture(ParentAtom(control));
       return ScrollBarsMessage(control, control.state, message, wparam, lparam, allow_capture);

@@ -46,6 +46,8 @@ class ScrolledControl : public SkinnedWindow {
   SCROLLINFO seen[2]{};
   // Messages of this window on the stack.
   int depth = 0;
+  // A repaint of border and bars waits for the control to be idle.
+  bool repaint_pending = false;
 };
 
 std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const ScrolledTraits& traits);
