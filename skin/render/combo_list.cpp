@@ -5,8 +5,8 @@
 namespace tebix {
 namespace {
 
-// The list keeps the mouse capture while it is dropped: a thumb drag takes
-// it only under a parent of the special class atom (scrolled_rules.h).
+// A thumb drag takes the mouse capture only in a combo box, which lets its
+// list hold it while dropped (scrolled_rules.h).
 constexpr ScrolledTraits kTraits = {.focus_repaint = false, .end_scroll_repaint = true, .drop_list = true};
 
 std::unique_ptr<SkinnedWindow> Create(HWND window) {

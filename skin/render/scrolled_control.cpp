@@ -23,12 +23,23 @@ EdgeState StateOf(const ScrolledControl& control) {
   return control.focused ? EdgeState::kFocused : EdgeState::kNormal;
 }
 
-unsigned ParentAtom(ScrolledControl& control) {
+// The atom the running system gave the combo box class, looked up once.
+unsigned SystemComboBoxAtom() {
+  static const unsigned atom = [] {
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof info;
+    return static_cast<unsigned>(GetClassInfoExW(nullptr, L"ComboBox", &info));
+  }();
+  return atom;
+}
+
+// Whether the control's parent is a combo box, found out once.
+bool InComboBox(ScrolledControl& control) {
   if (control.parent_atom < 0) {
     HWND parent = GetParent(control.window());
     control.parent_atom = parent != nullptr ? static_cast<long>(GetClassLongW(parent, GCW_ATOM) & 0xFFFF) : 0;
   }
-  return static_cast<unsigned>(control.parent_atom);
+  return scrolled::IsComboBoxParent(static_cast<unsigned>(control.parent_atom), SystemComboBoxAtom());
 }
 
 // The border and the bars onto the window DC, in the state the control
@@ -132,7 +143,7 @@ LRESULT Scroll(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
 }
 
 LRESULT Wheel(ScrolledControl& control, WPARAM wparam, LPARAM lparam) {
-  const int code = scrolled::WheelLineCode(SystemVersionFlag(), ParentAtom(control), static_cast<std::uint32_t>(wparam));
+  const int code = scrolled::WheelLineCode(SystemVersionFlag(), InComboBox(control), static_cast<std::uint32_t>(wparam));
   if (code < 0) return control.CallPrevious(WM_MOUSEWHEEL, wparam, lparam);
   SendMessageW(control.window(), WM_VSCROLL, static_cast<WPARAM>(code), 0);
   return 0;
@@ -195,7 +206,7 @@ LRESULT Handle(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
       if (RepaintTimer(control, wparam)) return 0;
       [[fallthrough]];
     case WM_CAPTURECHANGED: {
-      const bool allow_capture = !traits.drop_list || scrolled::DropListMayCapture(ParentAtom(control));
+      const bool allow_capture = !traits.drop_list || scrolled::DropListMayCapture(InComboBox(control));
       return ScrollBarsMessage(control, control.state, message, wparam, lparam, allow_capture);
     }
   }

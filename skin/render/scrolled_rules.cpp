@@ -23,14 +23,18 @@ int DropButtonPart(bool pressed) {
   return pressed ? kDropButtonPressedPart : kDropButtonPart;
 }
 
-int WheelLineCode(int version_flag, unsigned parent_atom, std::uint32_t wparam) {
-  if (version_flag != 1 || parent_atom == kSpecialParentAtom) return -1;
+bool IsComboBoxParent(unsigned parent_atom, unsigned system_combo_atom) {
+  return parent_atom == kComboBoxAtom || (system_combo_atom != 0 && parent_atom == system_combo_atom);
+}
+
+int WheelLineCode(int version_flag, bool combo_parent, std::uint32_t wparam) {
+  if (version_flag != 1 || combo_parent) return -1;
   const auto delta = static_cast<std::int16_t>(wparam >> 16);
   return delta > 0 ? 0 : 1;
 }
 
-bool DropListMayCapture(unsigned parent_atom) {
-  return parent_atom == kSpecialParentAtom;
+bool DropListMayCapture(bool combo_parent) {
+  return combo_parent;
 }
 
 }  // namespace tebix::scrolled

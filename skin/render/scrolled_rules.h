@@ -9,9 +9,15 @@
 
 namespace tebix::scrolled {
 
-// The class atom of a parent window that changes the wheel rule of edit
+// The class atom the combo box class has on the systems the rules were
+// made for. A parent of the combo box class changes the wheel rule of edit
 // boxes and lets drop-down lists take the mouse capture.
-inline constexpr unsigned kSpecialParentAtom = 0xC01C;
+inline constexpr unsigned kComboBoxAtom = 0xC01C;
+
+// Whether a parent of class atom `parent_atom` is a combo box: the atom
+// above, or the atom the running system gave its combo box class
+// (`system_combo_atom`, 0 when unknown), which need not be that number.
+bool IsComboBoxParent(unsigned parent_atom, unsigned system_combo_atom);
 
 // Looks of a combo box frame, as the client-edge states number them.
 inline constexpr int kFrameNormal = 0;
@@ -41,13 +47,13 @@ int DropButtonPart(bool pressed);
 // What an edit box does with WM_MOUSEWHEEL: -1 to pass it on, else the
 // WM_VSCROLL code it sends itself instead (SB_LINEUP 0 for a positive
 // delta, SB_LINEDOWN 1 otherwise), one line per message whatever the delta.
-// Only on systems of version 6 and later (`version_flag` 1) and not under a
-// parent of the special class atom.
-int WheelLineCode(int version_flag, unsigned parent_atom, std::uint32_t wparam);
+// Only on systems of version 6 and later (`version_flag` 1) and not in a
+// combo box, where the wheel goes on to the combo.
+int WheelLineCode(int version_flag, bool combo_parent, std::uint32_t wparam);
 
-// A drop-down list takes the mouse capture for a thumb drag only under a
-// parent of the special class atom; elsewhere the list holds the capture
-// itself while it is dropped, and taking it would close the list.
-bool DropListMayCapture(unsigned parent_atom);
+// A drop-down list takes the mouse capture for a thumb drag only when it
+// belongs to a combo box (which lets its list hold the capture while it is
+// dropped); under other owners, taking it would close the list.
+bool DropListMayCapture(bool combo_parent);
 
 }  // namespace tebix::scrolled

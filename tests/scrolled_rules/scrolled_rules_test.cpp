@@ -61,30 +61,42 @@ std::uint32_t Wheel(int delta) {
   return static_cast<std::uint32_t>(static_cast<std::uint16_t>(delta)) << 16;
 }
 
-TEST(ScrolledRules, WheelScrollsOneLinePerMessage) {
+TEST(ScrolledRules, WheelScrollsOneLinePerMessageOutsideComboBoxes) {
   struct Case {
     const char* name;
     int version_flag;
-    unsigned atom;
+    bool combo_parent;
     std::uint32_t wparam;
     int expected;
   };
   const Case cases[] = {
-      {"notch up", 1, 0xC123, Wheel(120), 0},
-      {"notch down", 1, 0xC123, Wheel(-120), 1},
-      {"three notches down: still one line", 1, 0xC123, Wheel(-360), 1},
-      {"small delta up", 1, 0xC123, Wheel(1), 0},
-      {"key state bits do not matter", 1, 0xC123, Wheel(120) | 0x0004u | 0x0008u, 0},
-      {"older system: passed on", 0, 0xC123, Wheel(120), -1},
-      {"special parent: passed on", 1, kSpecialParentAtom, Wheel(-120), -1},
+      {"notch up", 1, false, Wheel(120), 0},
+      {"notch down", 1, false, Wheel(-120), 1},
+      {"three notches down: still one line", 1, false, Wheel(-360), 1},
+      {"small delta up", 1, false, Wheel(1), 0},
+      {"key state bits do not matter", 1, false, Wheel(120) | 0x0004u | 0x0008u, 0},
+      {"older system: passed on", 0, false, Wheel(120), -1},
+      {"in a combo box: passed on", 1, true, Wheel(-120), -1},
   };
-  for (const Case& c : cases) EXPECT_EQ(WheelLineCode(c.version_flag, c.atom, c.wparam), c.expected) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(WheelLineCode(c.version_flag, c.combo_parent, c.wparam), c.expected) << c.name;
 }
 
-TEST(ScrolledRules, DropListCapturesOnlyUnderTheSpecialParent) {
-  EXPECT_TRUE(DropListMayCapture(0xC01C));
-  EXPECT_FALSE(DropListMayCapture(0xC01D));
-  EXPECT_FALSE(DropListMayCapture(0));
+TEST(ScrolledRules, ComboBoxParentByEitherAtom) {
+  struct Case {
+    const char* name;
+    unsigned parent, system_combo;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"the classic combo box atom", 0xC01C, 0, true},
+      {"the running system's combo box atom", 0xC0A7, 0xC0A7, true},
+      {"classic atom, system's differs", 0xC01C, 0xC0A7, true},
+      {"another class", 0xC01D, 0xC0A7, false},
+      {"system atom unknown", 0, 0, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsComboBoxParent(c.parent, c.system_combo), c.expected) << c.name;
+  EXPECT_TRUE(DropListMayCapture(true));
+  EXPECT_FALSE(DropListMayCapture(false));
 }
 
 }  // namespace

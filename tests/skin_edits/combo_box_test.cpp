@@ -202,16 +202,23 @@ TEST_F(ScrollTest, OpenDropDownListShowsSkinnedBarsAndKeepsItsCapture) {
   ASSERT_FALSE(IsRectEmpty(&s.vertical_thumb));
   const POINT c{(s.up_arrow.left + s.up_arrow.right) / 2, (s.up_arrow.top + s.up_arrow.bottom) / 2};
   EXPECT_EQ(ScreenPixel(list, c.x, c.y), PartPixel(kUpArrowPart, s.up_arrow, c.x, c.y));
-  // A thumb press under an ordinary parent leaves the capture with the list.
+  // A thumb drag leaves the capture with the list, which holds it while
+  // dropped, and the list stays open.
   const HWND holder = GetCapture();
+  ASSERT_EQ(holder, list);
   const RECT thumb = s.vertical_thumb;
   SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON,
                ClientPoint(list, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2));
   EXPECT_EQ(s.dragging, 1);
   EXPECT_EQ(s.captured, 0);
   EXPECT_EQ(GetCapture(), holder);
-  SendMessageW(list, WM_LBUTTONUP, 0, ClientPoint(list, (thumb.left + thumb.right) / 2, thumb.bottom + 30));
+  const LPARAM below = ClientPoint(list, (thumb.left + thumb.right) / 2, thumb.bottom + 30);
+  SendMessageW(list, WM_MOUSEMOVE, MK_LBUTTON, below);
+  SendMessageW(list, WM_LBUTTONUP, 0, below);
   EXPECT_EQ(s.dragging, 0);
+  EXPECT_GT(s.vertical.info.nPos, 0) << "dragged down";
+  EXPECT_TRUE(IsWindowVisible(list));
+  EXPECT_EQ(GetCapture(), list);
   SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
   Pump();
 }

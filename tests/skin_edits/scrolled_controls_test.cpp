@@ -204,6 +204,24 @@ TEST_F(FamilyTest, WheelNotchScrollsAnEditByOneLine) {
   EXPECT_EQ(StateOf(edit).vertical.info.nPos, 1);
 }
 
+TEST_F(FamilyTest, WheelInAComboBoxGoesOnAsTheSystemHasIt) {
+  // A multi-line edit whose parent is a combo box: the wheel is passed on,
+  // and the edit scrolls as many lines as the system's setting says.
+  HWND combo = Child(L"ComboBox", CBS_DROPDOWNLIST, 0, 20, 20, 240, 200);
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 0,
+                              0, 220, 120, combo, nullptr, nullptr, nullptr);
+  FillEdit(edit, 60);
+  Repaint(edit);
+  Pump();
+  ASSERT_NE(ObjectOf(edit), nullptr);
+  UINT lines = 3;
+  SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  ASSERT_GT(lines, 1u);
+  SendMessageW(edit, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(100, 100));
+  EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), static_cast<LRESULT>(lines));
+  DestroyWindow(edit);
+}
+
 // The window's pixels, non-client area included, as the screen shows them.
 std::vector<COLORREF> Snapshot(HWND window) {
   RECT r{};
