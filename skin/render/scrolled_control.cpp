@@ -235,9 +235,13 @@ LRESULT ScrolledControlProc(SkinnedWindow& self, UINT message, WPARAM wparam, LP
   // A control that shows or hides a bar while its frame is being worked
   // out (a tree view does, from inside its own resizing) can be left with a
   // client area that allows for neither: the frame is worked out once more.
-  if ((GetWindowLongW(window, GWL_STYLE) & kBarStyles) != bars_before) {
+  // Once: a control whose bars come and go with its own size must not set
+  // off another round from inside this one.
+  if (!control.reframing && (GetWindowLongW(window, GWL_STYLE) & kBarStyles) != bars_before) {
+    control.reframing = true;
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    control.reframing = false;
   }
   return result;
 }

@@ -48,6 +48,8 @@ class ScrolledControl : public SkinnedWindow {
   int depth = 0;
   // A repaint of border and bars waits for the control to be idle.
   bool repaint_pending = false;
+  // The frame is being worked out again after a bar came or went.
+  bool reframing = false;
 };
 
 std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const ScrolledTraits& traits);
