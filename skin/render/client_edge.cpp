@@ -80,15 +80,25 @@ void DrawEdgeRing(HDC dc, const RECT& outer, const RECT& inner, EdgeState state)
   RestoreDC(dc, saved);
 }
 
-void DrawClientEdge(HDC dc, HWND window) {
-  if (dc == nullptr || !IsWindowVisible(window)) return;
+void PrintClientEdge(HDC dc, HWND window, EdgeState state) {
+  if (dc == nullptr) return;
   RECT outer{}, inner{};
   if (!Rectangles(window, outer, inner) || EqualRect(&outer, &inner)) return;
   if (HasEdgeStyle(window)) {
-    DrawEdgeRing(dc, outer, inner, EdgeStateOf(window));
+    DrawEdgeRing(dc, outer, inner, state);
   } else {
     FillStrips(dc, outer, inner, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
+}
+
+void DrawClientEdge(HDC dc, HWND window, EdgeState state) {
+  if (dc == nullptr || !IsWindowVisible(window)) return;
+  PrintClientEdge(dc, window, state);
+}
+
+void DrawClientEdge(HDC dc, HWND window) {
+  if (dc == nullptr || !IsWindowVisible(window)) return;
+  PrintClientEdge(dc, window, EdgeStateOf(window));
 }
 
 }  // namespace tebix

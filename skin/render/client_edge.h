@@ -26,6 +26,11 @@ EdgeState EdgeStateOf(HWND window);
 // metrics 22 by 23) and the fill between line and client; without them the
 // strips around the client area are painted white.
 void DrawClientEdge(HDC dc, HWND window);
+// The same with the state given by a caller that follows focus and enabled
+// state itself (asking the system for the focus costs a server call).
+void DrawClientEdge(HDC dc, HWND window, EdgeState state);
+// As above, also for a window not shown yet (printed before it appears).
+void PrintClientEdge(HDC dc, HWND window, EdgeState state);
 
 // The same ring around an inner rectangle of the caller's choice (window
 // coordinates), in the given state; the combo box frames its item this way.

@@ -1,21 +1,29 @@
 // The one table of renderers: each renderer file contributes its entry.
-#include "skin/render/renderers.h"
 
 #include "skin/attach/frame.h"
 #include "skin/attach/paint_redirect.h"
 #include "skin/render/button.h"
+#include "skin/render/combo_box.h"
+#include "skin/render/combo_list.h"
+#include "skin/render/edit.h"
 #include "skin/render/generic.h"
 #include "skin/render/group_box.h"
+#include "skin/render/list_box.h"
+#include "skin/render/list_view.h"
+#include "skin/render/picture_box.h"
 #include "skin/render/plain_bordered.h"
+#include "skin/render/renderers.h"
+#include "skin/render/rich_edit.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
-#include "skin/render/picture_box.h"
 #include "skin/render/tab_control.h"
 #include "skin/render/tabbed_dialog.h"
+#include "skin/render/tree_view.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
 #include "skin/render/vb_command_button.h"
 #include "skin/render/vb_frame.h"
+#include "skin/render/view_background.h"
 
 namespace tebix {
 
@@ -27,6 +35,8 @@ std::span<const RendererEntry> AllRenderers() {
       kScrollBarRenderer,
       kTabControlRenderer, kTabStripRenderer, kTabbedDialogRenderer, kPictureBoxRenderer,
       kGenericRenderer,
+      kEditRenderer, kRichEditRenderer, kListBoxRenderer, kListViewRenderer, kTreeViewRenderer,
+      kViewBackgroundRenderer, kComboBoxRenderer, kComboListRenderer,
       kDialogFrameRenderer,
       kFormFrameRenderer,
       kMdiChildFormFrameRenderer,

@@ -571,11 +571,16 @@ void PaintScrollBars(HWND window, ScrollState& state, HDC dc) {
   HDC target = dc;
   if (target == nullptr) target = real::GetWindowDC(window);
   if (target == nullptr) return;
-  UpdateScrollGeometry(window, state);
-  if (state.horizontal.shown) PaintBar(target, state, false);
-  if (state.vertical.shown) PaintBar(target, state, true);
-  if (state.horizontal.shown && state.vertical.shown) FillRect(target, &state.size_box, BackgroundBrush());
+  PrintScrollBars(window, state, target);
   if (dc == nullptr) real::ReleaseDC(window, target);
+}
+
+void PrintScrollBars(HWND window, ScrollState& state, HDC dc) {
+  if (!AnyBarShown(state) || dc == nullptr) return;
+  UpdateScrollGeometry(window, state);
+  if (state.horizontal.shown) PaintBar(dc, state, false);
+  if (state.vertical.shown) PaintBar(dc, state, true);
+  if (state.horizontal.shown && state.vertical.shown) FillRect(dc, &state.size_box, BackgroundBrush());
 }
 
 void RegisterScrollBarServices() {

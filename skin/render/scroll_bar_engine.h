@@ -91,6 +91,9 @@ void UpdateScrollGeometry(HWND window, ScrollState& state);
 // Recomputes the geometry and paints the shown bars of a visible window into
 // `dc` (window coordinates); with a null `dc` into its window DC.
 void PaintScrollBars(HWND window, ScrollState& state, HDC dc);
+// The same into `dc` whether or not the window is shown yet (WM_PRINT of a
+// window about to appear).
+void PrintScrollBars(HWND window, ScrollState& state, HDC dc);
 
 // --- Shared with the standalone scroll bar control ---------------------------------
 

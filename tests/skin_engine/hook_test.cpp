@@ -39,7 +39,8 @@ const Case kAtCreation[] = {
     {L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, Expect::kAttached},    // probe
     {L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBOX, 0, Expect::kUnmarked},       // style selects nothing
     {L"Button", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, Expect::kAttached},  // the real renderer
-    {L"ComboBox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, Expect::kUnmarked},
+    {L"ComboBox", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, Expect::kAttached},  // the real renderer
+    {L"msctls_progress32", WS_CHILD | WS_VISIBLE, 0, Expect::kUnmarked},           // no renderer yet
     {L"Edit", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, Expect::kUnmarked},  // deferred: attaches on paint
     {L"Static", WS_CHILD | WS_VISIBLE, 0, Expect::kMarked},
     {L"EngineTestPlain", WS_CHILD | WS_VISIBLE, 0, Expect::kMarked},

@@ -265,6 +265,23 @@ void FillListView(HWND list) {
       SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
     }
   }
+  // Enough further rows for the list to scroll.
+  for (int row = static_cast<int>(rows.size()); row < 24; ++row) {
+    wchar_t name[32], size[16];
+    wsprintfW(name, L"archive%02d.dat", row);
+    wsprintfW(size, L"%d KB", row * 7 % 90 + 1);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = name;
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 1;
+    item.pszText = size;
+    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 2;
+    item.pszText = const_cast<wchar_t*>(L"Data");
+    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  }
   ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
 }
 
@@ -285,6 +302,12 @@ void FillTreeView(HWND tree) {
   const HTREEITEM pictures = AddTreeItem(tree, TVI_ROOT, L"Pictures");
   AddTreeItem(tree, pictures, L"Holidays");
   AddTreeItem(tree, TVI_ROOT, L"Music");
+  // Enough further items for the tree to scroll, one of them wide.
+  for (int i = 1; i <= 10; ++i) {
+    wchar_t text[48];
+    wsprintfW(text, i == 5 ? L"Archive %d with a name wider than the tree" : L"Archive %d", i);
+    AddTreeItem(tree, TVI_ROOT, text);
+  }
   SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(documents));
   SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(documents));
 }
@@ -297,6 +320,18 @@ HWND VbControl(Column& column, const char* className, DWORD style, int height, b
   column.Label(std::wstring(className, className + std::char_traits<char>::length(className)).c_str());
   if (combo) return column.AddComboA(className, style, height);
   return column.AddA(className, "", style, height, WS_EX_CLIENTEDGE);
+}
+
+// The client window of an MDI frame (a view client): the skin's border; its
+// bars come and go with children that reach beyond it, and it has none.
+void AddViewClient(HWND panel, Column& column) {
+  column.Label(L"MDIClient (view client)");
+  CLIENTCREATESTRUCT create{nullptr, 0xFF00};
+  const HWND client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDIClient", nullptr,
+                                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, column.x(), column.y(),
+                                      column.width(), 64, panel, nullptr, GetModuleHandleW(nullptr), &create);
+  (void)client;
+  column.Skip(70);
 }
 
 }  // namespace
@@ -313,23 +348,31 @@ void BuildEdits(HWND panel) {
   edits.Add(L"Edit", L"Read-only edit box", ES_READONLY | ES_AUTOHSCROLL, kRowHeight, WS_EX_CLIENTEDGE);
   edits.Add(L"Edit", L"Disabled edit box", ES_AUTOHSCROLL | WS_DISABLED, kRowHeight, WS_EX_CLIENTEDGE);
   edits.Label(L"Rich edit box (RICHEDIT)");
-  kit::Create(panel, L"RICHEDIT", L"Rich edit box: text that the control draws itself.",
+  kit::Create(panel, L"RICHEDIT",
+              L"Rich edit box: text that the control draws itself.\r\nSecond line\r\nThird line\r\nFourth line",
               ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, edits.x(), edits.y(),
               edits.width(), 44);
 
   Column lists(panel, kQuarter[1], 12, kQuarterWidth);
   lists.Heading(L"List and combo boxes");
-  AddItems(lists.Add(L"ListBox", L"", kListStyle, 64, WS_EX_CLIENTEDGE), LB_ADDSTRING, L"List box",
+  AddItems(lists.Add(L"ListBox", L"", kListStyle, 48, WS_EX_CLIENTEDGE), LB_ADDSTRING, L"List box",
            L"Second item", L"Third item", L"Fourth item", L"Fifth item", L"Sixth item");
-  const HWND simple = lists.Add(L"ComboBox", L"", CBS_SIMPLE | WS_VSCROLL | WS_TABSTOP, 80);
+  const HWND simple = lists.Add(L"ComboBox", L"", CBS_SIMPLE | WS_VSCROLL | WS_TABSTOP, 72);
   AddItems(simple, CB_ADDSTRING, L"Simple combo box", L"Second item", L"Third item", L"Fourth item");
   SendMessageW(simple, CB_SETCURSEL, 0, 0);
   const HWND dropDown = lists.AddCombo(L"ComboBox", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 140);
   AddItems(dropDown, CB_ADDSTRING, L"Drop-down combo box", L"Second item", L"Third item");
   SendMessageW(dropDown, CB_SETCURSEL, 0, 0);
   const HWND dropList = lists.AddCombo(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 140);
-  AddItems(dropList, CB_ADDSTRING, L"Drop-down list", L"Second item", L"Third item");
+  AddItems(dropList, CB_ADDSTRING, L"Drop-down list", L"Second item", L"Third item", L"Fourth item",
+           L"Fifth item", L"Sixth item", L"Seventh item", L"Eighth item", L"Ninth item", L"Tenth item");
   SendMessageW(dropList, CB_SETCURSEL, 0, 0);
+  for (const DWORD style : {CBS_DROPDOWN, CBS_DROPDOWNLIST}) {
+    const HWND disabled = lists.AddCombo(L"ComboBox", style | WS_VSCROLL | WS_TABSTOP, 140);
+    AddItems(disabled, CB_ADDSTRING, style == CBS_DROPDOWN ? L"Disabled drop-down" : L"Disabled drop-down list");
+    SendMessageW(disabled, CB_SETCURSEL, 0, 0);
+    EnableWindow(disabled, FALSE);
+  }
 
   Column views(panel, kQuarter[2], 12, kQuarterWidth);
   views.Heading(L"List view and tree view");
@@ -388,6 +431,7 @@ void BuildEdits(HWND panel) {
     AddItemsA(VbControl(d, name, kListStyle, kVbListHeight), LB_ADDSTRING, "about.frm", "gallery.vbp",
               "main.bas", "tebix.tbx");
   }
+  AddViewClient(panel, d);
 }
 
 // --- Tabs and pictures ----------------------------------------------------------
