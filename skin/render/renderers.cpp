@@ -1,4 +1,5 @@
 // The one table of renderers: each renderer file contributes its entry.
+#include "skin/render/renderers.h"
 
 #include "skin/attach/frame.h"
 #include "skin/attach/paint_redirect.h"
@@ -12,7 +13,6 @@
 #include "skin/render/list_view.h"
 #include "skin/render/picture_box.h"
 #include "skin/render/plain_bordered.h"
-#include "skin/render/renderers.h"
 #include "skin/render/rich_edit.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
