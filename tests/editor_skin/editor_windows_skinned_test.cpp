@@ -99,10 +99,13 @@ std::string Narrow(const std::wstring& where, const std::vector<std::wstring>& m
   return out;
 }
 
-#define EXPECT_ALL_SKINNED(window, where)                   \
-  do {                                                      \
-    const auto missing_ = NotSkinned(window);               \
-    EXPECT_TRUE(missing_.empty()) << Narrow(where, missing_); \
+// An edit is taken at its first paint: the window is given a moment to
+// paint before what is missing is reported.
+#define EXPECT_ALL_SKINNED(window, where)                                  \
+  do {                                                                     \
+    std::vector<std::wstring> missing_;                                    \
+    WaitUntil([&] { return (missing_ = NotSkinned(window)).empty(); }, 3000); \
+    EXPECT_TRUE(missing_.empty()) << Narrow(where, missing_);              \
   } while (false)
 
 TEST(EditorWindowsSkinned, EveryWindowAndEveryControlIsTakenByTheSkin) {
