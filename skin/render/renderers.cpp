@@ -4,11 +4,14 @@
 #include "skin/attach/frame.h"
 #include "skin/attach/paint_redirect.h"
 #include "skin/render/button.h"
+#include "skin/render/control_bar.h"
 #include "skin/render/generic.h"
 #include "skin/render/group_box.h"
 #include "skin/render/plain_bordered.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
+#include "skin/render/status_bar.h"
+#include "skin/render/toolbar.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
 #include "skin/render/vb_command_button.h"
@@ -23,6 +26,7 @@ std::span<const RendererEntry> AllRenderers() {
       kVbCommandButtonRenderer, kVbCheckBoxRenderer, kVbOptionButtonRenderer, kVbFrameRenderer,
       kScrollBarRenderer,
       kGenericRenderer,
+      kStatusBarRenderer, kToolbarRenderer, kControlBarRenderer,
       kDialogFrameRenderer,
       kFormFrameRenderer,
       kMdiChildFormFrameRenderer,
