@@ -32,9 +32,9 @@ struct StatusPartLayout {
   Box clip;            // the part grown by 1 px right and bottom
   int icon_x = 0;      // icon at its own size, centred vertically
   int icon_y = 0;
-  Box item;            // the part without the icon: the owner-draw rectangle
-  Box text;            // text rectangle: the item less the gap at the left
-  Box separator;       // the separator part at the right end
+  Box item;       // the part without the icon: the owner-draw rectangle
+  Box text;       // text rectangle: the item less the gap at the left
+  Box separator;  // the separator part at the right end
 };
 StatusPartLayout LayOutStatusPart(const Box& part, const Box& client, int previous_left, int icon_width,
                                   int icon_height, int separator_width);
@@ -71,7 +71,7 @@ struct ButtonState {
   bool checked = false;  // a check button that is checked, or a button the control shows pressed
   bool hot = false;      // the button under the pointer
   Mouse mouse = Mouse::kNormal;
-  bool flat = false;     // the toolbar has the flat style
+  bool flat = false;  // the toolbar has the flat style
 };
 
 enum class Images : std::uint8_t { kNormal, kHot, kDisabled };

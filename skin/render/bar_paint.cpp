@@ -21,13 +21,16 @@ void DrawPart(HDC dc, const layout::Rect& rect, int index) {
 
 bool BarText::Plain() const {
   if (unicode) return std::all_of(wide.begin(), wide.end(), [](wchar_t c) { return c < 0x80; });
-  return std::all_of(narrow.begin(), narrow.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(narrow.begin(), narrow.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 void BarText::Draw(HDC dc, const layout::Rect& rect, UINT flags) const {
   RECT r = ToRect(rect);
-  if (unicode) DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
-  else DrawTextA(dc, narrow.c_str(), static_cast<int>(narrow.size()), &r, flags);
+  if (unicode)
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
+  else
+    DrawTextA(dc, narrow.c_str(), static_cast<int>(narrow.size()), &r, flags);
 }
 
 HFONT TextFont(HWND window, const BarText& text) {

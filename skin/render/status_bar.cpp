@@ -37,8 +37,8 @@ void ClipTo(HDC dc, const Rect& r) {
 // What a part holds: its text and type, read wide or ANSI as the window is.
 struct PartContent {
   BarText text;
-  unsigned type = 0;     // SBT_* drawing type
-  LPARAM owner_data = 0; // an owner-drawn part's value
+  unsigned type = 0;      // SBT_* drawing type
+  LPARAM owner_data = 0;  // an owner-drawn part's value
 };
 
 PartContent ReadPart(HWND window, bool unicode, WPARAM index) {
@@ -50,8 +50,8 @@ PartContent ReadPart(HWND window, bool unicode, WPARAM index) {
     // The control answers with the part's value and writes nothing; the
     // buffer is there for a control that would.
     wchar_t scratch[2] = {};
-    part.owner_data = SendMessageW(window, unicode ? SB_GETTEXTW : SB_GETTEXTA, index,
-                                   reinterpret_cast<LPARAM>(scratch));
+    part.owner_data =
+        SendMessageW(window, unicode ? SB_GETTEXTW : SB_GETTEXTA, index, reinterpret_cast<LPARAM>(scratch));
     return part;
   }
   const size_t n = LOWORD(length);
@@ -104,9 +104,8 @@ void DrawParts(HWND window, bool unicode, HDC dc) {
     if (!simple) SendMessageW(window, SB_GETRECT, i, reinterpret_cast<LPARAM>(&r));
     const auto icon = reinterpret_cast<HICON>(SendMessageW(window, SB_GETICON, simple ? -1 : i, 0));
     const SIZE icon_size = bars::IconSize(icon);
-    const bars::StatusPartLayout part =
-        bars::LayOutStatusPart(simple ? Rect{} : ToLayout(r), client, previous_left, icon_size.cx, icon_size.cy,
-                               separator_width);
+    const bars::StatusPartLayout part = bars::LayOutStatusPart(
+        simple ? Rect{} : ToLayout(r), client, previous_left, icon_size.cx, icon_size.cy, separator_width);
     if (!part.drawn) continue;
     previous_left = part.clip.left;
     ClipTo(dc, part.clip);
@@ -137,7 +136,9 @@ void DrawParts(HWND window, bool unicode, HDC dc) {
 void Paint(StatusBar& self, HDC target) {
   const HWND window = self.window();
   const bool unicode = self.unicode();
-  auto draw = [&](HDC dc) { bars::PaintOffScreen(window, dc, [&](HDC memory) { DrawParts(window, unicode, memory); }); };
+  auto draw = [&](HDC dc) {
+    bars::PaintOffScreen(window, dc, [&](HDC memory) { DrawParts(window, unicode, memory); });
+  };
   if (target != nullptr) {
     draw(target);
   } else if (HDC dc = real::GetDC(window)) {

@@ -38,7 +38,8 @@ ImageListFunctions FindImageListFunctions(HWND window) {
   for (HMODULE module : {reinterpret_cast<HMODULE>(GetClassLongPtrW(window, GCLP_HMODULE)),
                          GetModuleHandleW(L"comctl32.dll")}) {
     if (module == nullptr) continue;
-    f.draw = reinterpret_cast<decltype(f.draw)>(reinterpret_cast<void*>(GetProcAddress(module, "ImageList_Draw")));
+    f.draw =
+        reinterpret_cast<decltype(f.draw)>(reinterpret_cast<void*>(GetProcAddress(module, "ImageList_Draw")));
     f.size = reinterpret_cast<decltype(f.size)>(
         reinterpret_cast<void*>(GetProcAddress(module, "ImageList_GetIconSize")));
     if (f.draw != nullptr && f.size != nullptr) return f;
@@ -85,8 +86,7 @@ BarText ButtonText(HWND window, bool unicode, int command) {
   BarText text;
   text.unicode = unicode;
   // Asked for its length first: a longer text is never cut or overrun.
-  const LRESULT length =
-      SendMessageW(window, unicode ? TB_GETBUTTONTEXTW : TB_GETBUTTONTEXTA, command, 0);
+  const LRESULT length = SendMessageW(window, unicode ? TB_GETBUTTONTEXTW : TB_GETBUTTONTEXTA, command, 0);
   if (length <= 0 || length > 0x10000) return text;
   const auto n = static_cast<size_t>(length);
   if (unicode) {
@@ -157,7 +157,7 @@ void DrawButtons(const Toolbar& self, HDC dc) {
     }
     const HIMAGELIST list_to_draw = look.images == bars::Images::kHot        ? hot_list
                                     : look.images == bars::Images::kDisabled ? disabled_list
-                                                                              : normal;
+                                                                             : normal;
     // I_IMAGENONE and I_IMAGECALLBACK are negative; the high word names another list.
     if (list_to_draw != nullptr && images.draw != nullptr && button.iBitmap >= 0) {
       images.draw(list_to_draw, LOWORD(button.iBitmap), dc, layout.image_x, layout.image_y, ILD_TRANSPARENT);
@@ -270,7 +270,8 @@ LRESULT ToolbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
     case WM_MOUSEMOVE:
       if (self.mouse != Mouse::kPressed) {
         self.StartPoll();
-        const int hot = ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+        const int hot =
+            ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
         if (hot != self.hot || self.mouse != Mouse::kHot) {
           self.hot = hot;
           self.mouse = Mouse::kHot;
@@ -280,7 +281,8 @@ LRESULT ToolbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const int hit = ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      const int hit =
+          ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       if (hit >= 0 || message == WM_LBUTTONDBLCLK) {
         if (hit >= 0) self.hot = hit;
         self.mouse = Mouse::kPressed;
