@@ -112,7 +112,9 @@ void DrawParts(HWND window, bool unicode, HDC dc) {
     if (icon_size.cx > 0) {
       DrawIconEx(dc, part.icon_x, part.icon_y, icon, icon_size.cx, icon_size.cy, 0, nullptr, DI_NORMAL);
     }
-    const PartContent content = ReadPart(window, unicode, simple ? SB_SIMPLEID : i);
+    PartContent content = ReadPart(window, unicode, simple ? SB_SIMPLEID : i);
+    // Some controls keep the simple text under index 0 rather than SB_SIMPLEID.
+    if (simple && content.type == 0 && content.text.empty()) content = ReadPart(window, unicode, 0);
     if (content.type & SBT_OWNERDRAW) {
       AskOwnerToDraw(window, dc, i, part.item, content.owner_data);
     } else if (!content.text.empty()) {

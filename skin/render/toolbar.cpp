@@ -281,21 +281,25 @@ LRESULT ToolbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      const int hit =
-          ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      // Painted after the control has taken the press, so that the look
+      // and the control's own button state agree.
+      const int hit = ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       if (hit >= 0 || message == WM_LBUTTONDBLCLK) {
         if (hit >= 0) self.hot = hit;
         self.mouse = Mouse::kPressed;
         self.StartPoll();
-        Paint(self, nullptr);
       }
-      break;
+      const LRESULT result = self.CallPrevious(message, wparam, lparam);
+      if (StillAttached(self)) Paint(self, nullptr);
+      return result;
     }
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
       self.mouse = Mouse::kHot;
       self.StartPoll();
-      Paint(self, nullptr);
-      break;
+      const LRESULT result = self.CallPrevious(message, wparam, lparam);
+      if (StillAttached(self)) Paint(self, nullptr);
+      return result;
+    }
     case WM_EXITMENULOOP:
       self.mouse = Mouse::kNormal;
       Paint(self, nullptr);
