@@ -35,7 +35,7 @@ void BarText::Draw(HDC dc, const layout::Rect& rect, UINT flags) const {
 
 HFONT TextFont(HWND window, const BarText& text) {
   HFONT font = SkinFont();
-  if (!text.Plain() && !SkinFontIsEastAsian()) {
+  if (!text.Plain() || SkinFontIsEastAsian()) {
     if (HFONT own = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0))) font = own;
   }
   return font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

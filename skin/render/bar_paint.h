@@ -27,8 +27,10 @@ struct BarText {
   void Draw(HDC dc, const layout::Rect& rect, UINT flags) const;
 };
 
-// The skin font, or the control's own font (WM_GETFONT) for a text beyond
-// ASCII when the skin font is no East Asian face (it would lack the glyphs).
+// The skin font; the control's own font (WM_GETFONT), when it has one, for
+// a text beyond ASCII or when the skin font came out as an East Asian face:
+// the skin's small face either lacks the glyphs or draws them unreadably
+// small, and the control's font is the one linked to a face that has them.
 HFONT TextFont(HWND window, const BarText& text);
 
 // The 8 x 8 glyph (a row a byte, bit 7 leftmost) with its top-left at (x, y).
