@@ -46,7 +46,9 @@ LRESULT ControlBarProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM 
   switch (message) {
     case WM_PAINT:
     case WM_NCPAINT:
-      ValidateRect(self.window(), nullptr);
+      // Only the container's own update region: a container without
+      // WS_CLIPCHILDREN would otherwise take the paint from its bars too.
+      RedrawWindow(self.window(), nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
       PaintBackground(self.window());
       return 0;
     case WM_ERASEBKGND:

@@ -395,23 +395,27 @@ TEST_F(BarsTest, ToolbarTextIsDrawnWideAndTheDropDownArrowShows) {
 
 TEST_F(BarsTest, ControlBarContainerShowsTheSkinAroundItsChildren) {
   RegisterPlainClass(L"Toolbar20WndClass");
-  HWND w = Make(L"Toolbar20WndClass", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, nullptr, 300, 36);
-  SetWindowPos(w, HWND_TOP, 20, 20, 300, 36, 0);
   WNDCLASSW red{};
   red.lpfnWndProc = DefWindowProcW;
   red.hInstance = GetModuleHandleW(nullptr);
   red.hbrBackground = CreateSolidBrush(RGB(255, 0, 0));
   red.lpszClassName = L"BarsRedChild";
   RegisterClassW(&red);
-  HWND child = CreateWindowExW(0, L"BarsRedChild", L"", WS_CHILD | WS_VISIBLE, 40, 6, 100, 24, w, nullptr, nullptr,
-                               nullptr);
-  ASSERT_NE(child, nullptr);
-  RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const Pixels shown = CaptureClient(w);
-  const Pixels want = ExpectedPart(300, 36, 266, RECT{0, 0, 300, 36});
-  EXPECT_EQ(Differences(shown, want, RECT{0, 0, 40, 36}), 0) << "left of the child";
-  EXPECT_EQ(Differences(shown, want, RECT{140, 0, 300, 36}), 0) << "right of the child";
-  EXPECT_EQ(shown.at(90, 18), RGB(255, 0, 0)) << "the child keeps its own look";
+  // A container that does not clip its children must not take their paint from them.
+  for (DWORD clip : {DWORD{WS_CLIPCHILDREN}, DWORD{0}}) {
+    HWND w = Make(L"Toolbar20WndClass", WS_CHILD | WS_VISIBLE | clip, 0, nullptr, 300, 36);
+    SetWindowPos(w, HWND_TOP, 20, 20, 300, 36, 0);
+    HWND child = CreateWindowExW(0, L"BarsRedChild", L"", WS_CHILD | WS_VISIBLE, 40, 6, 100, 24, w, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(child, nullptr);
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const Pixels shown = CaptureClient(w);
+    const Pixels want = ExpectedPart(300, 36, 266, RECT{0, 0, 300, 36});
+    EXPECT_EQ(Differences(shown, want, RECT{0, 0, 40, 36}), 0) << "left of the child, clip " << clip;
+    EXPECT_EQ(Differences(shown, want, RECT{140, 0, 300, 36}), 0) << "right of the child, clip " << clip;
+    EXPECT_EQ(shown.at(90, 18), RGB(255, 0, 0)) << "the child paints itself, clip " << clip;
+    DestroyWindow(w);
+  }
 }
 
 }  // namespace
