@@ -314,6 +314,64 @@ TEST_F(BarsTest, ToolbarFacesByStateAndStyle) {
   }
 }
 
+// A one-image list of a solid colour.
+HIMAGELIST SolidImages(COLORREF colour) {
+  HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ old = SelectObject(dc, bitmap);
+  const HBRUSH brush = CreateSolidBrush(colour);
+  const RECT all{0, 0, 16, 16};
+  FillRect(dc, &all, brush);
+  DeleteObject(brush);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ImageList_Add(list, bitmap, nullptr);
+  DeleteObject(bitmap);
+  return list;
+}
+
+TEST_F(BarsTest, ButtonImageComesFromTheListOfItsState) {
+  const COLORREF normal = RGB(0, 0, 255), hot = RGB(255, 128, 0), disabled = RGB(128, 128, 128);
+  struct Case {
+    const char* name;
+    BYTE state;
+    bool hover;
+    bool hot_list, disabled_list;
+    COLORREF expected;
+  } cases[] = {
+      {"idle", TBSTATE_ENABLED, false, true, true, normal},
+      {"hot", TBSTATE_ENABLED, true, true, true, hot},
+      {"disabled", 0, false, true, true, disabled},
+      {"hot without a hot list", TBSTATE_ENABLED, true, false, true, normal},
+      {"disabled without a disabled list", 0, false, true, false, normal},
+  };
+  const HIMAGELIST lists[] = {SolidImages(normal), SolidImages(hot), SolidImages(disabled)};
+  for (const Case& c : cases) {
+    TBBUTTON b = Button(1, c.state);
+    b.iBitmap = 0;
+    HWND w = Toolbar(TBSTYLE_FLAT, {Button(9)});
+    SendMessageW(w, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists[0]));
+    if (c.hot_list) SendMessageW(w, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(lists[1]));
+    if (c.disabled_list) SendMessageW(w, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists[2]));
+    SendMessageW(w, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
+    Repaint(w);
+    if (c.hover) Hover(w, 1);
+    const RECT item = ItemRect(w, 1);
+    const Pixels shown = CaptureClient(w);
+    const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
+    EXPECT_EQ(shown.at(x, y), c.expected) << c.name;
+    // Centred: the image's 16 px end where the centring puts them.
+    const int left = item.left + (item.right - item.left - 16) / 2;
+    EXPECT_EQ(shown.at(left, y), c.expected) << c.name;
+    EXPECT_NE(shown.at(left - 1, y), c.expected) << c.name;
+    DestroyWindow(w);
+  }
+  for (HIMAGELIST list : lists) ImageList_Destroy(list);
+}
+
 TEST_F(BarsTest, LeavingTheToolbarEndsItsHotLookWithinOnePoll) {
   HWND w = Toolbar(TBSTYLE_FLAT, {Button(1), Button(2)});
   RECT client{};
