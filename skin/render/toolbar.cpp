@@ -283,7 +283,8 @@ LRESULT ToolbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
     case WM_LBUTTONDBLCLK: {
       // Painted after the control has taken the press, so that the look
       // and the control's own button state agree.
-      const int hit = ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      const int hit =
+          ButtonAt(window, {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       if (hit >= 0 || message == WM_LBUTTONDBLCLK) {
         if (hit >= 0) self.hot = hit;
         self.mouse = Mouse::kPressed;

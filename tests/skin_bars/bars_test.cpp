@@ -74,7 +74,8 @@ class BarsTest : public EngineTest {
   }
 
   HWND StatusBar(DWORD style, HWND parent = nullptr) {
-    return Place(Make(STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | kPlaced | style, 0, parent, 320, 24), 320, 24);
+    return Place(Make(STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | kPlaced | style, 0, parent, 320, 24), 320,
+                 24);
   }
 
   // A toolbar of `count` buttons without images or text, sized by the control.
@@ -167,8 +168,8 @@ TEST_F(BarsTest, StatusPartShowsIconThenTextThreePixelsAfterIt) {
       return Expected(client.right, client.bottom, [&](HDC dc) {
         DrawPartAt(dc, client, 112);
         if (c.icon) {
-          DrawIconEx(dc, part.left, part.top + (part.bottom - part.top - 16) / 2, TestIcon(), 16, 16, 0, nullptr,
-                     DI_NORMAL);
+          DrawIconEx(dc, part.left, part.top + (part.bottom - part.top - 16) / 2, TestIcon(), 16, 16, 0,
+                     nullptr, DI_NORMAL);
         }
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
@@ -209,7 +210,8 @@ TEST_F(BarsTest, OwnerDrawnPartsReachTheParentAndShow) {
   EXPECT_EQ(d.hwndItem, w);
   EXPECT_EQ(d.itemData, 0x1234u);
   EXPECT_TRUE(EqualRect(&d.rcItem, &part));
-  for (const DRAWITEMSTRUCT& each : g_draw_requests) EXPECT_EQ(each.itemID, 1u) << "only the owner-drawn part";
+  for (const DRAWITEMSTRUCT& each : g_draw_requests)
+    EXPECT_EQ(each.itemID, 1u) << "only the owner-drawn part";
 
   // What the owner drew is on the screen, under the part's separator.
   const Pixels shown = CaptureClient(w);
@@ -225,7 +227,8 @@ TEST_F(BarsTest, SizeGripIsTheSkinsWhereTheControlHasOne) {
     HWND w = StatusBar(with_grip ? SBARS_SIZEGRIP : 0);
     RECT client{};
     GetClientRect(w, &client);
-    const RECT at{client.right - 2 - grip.cx, client.bottom - 2 - grip.cy, client.right - 2, client.bottom - 2};
+    const RECT at{client.right - 2 - grip.cx, client.bottom - 2 - grip.cy, client.right - 2,
+                  client.bottom - 2};
     const Pixels shown = CaptureClient(w);
     const Pixels want = Expected(client.right, client.bottom, [&](HDC dc) {
       DrawPartAt(dc, client, 112);
@@ -274,7 +277,8 @@ TEST_F(BarsTest, ToolbarFacesByStateAndStyle) {
       {"flat hot", TBSTYLE_FLAT, Button(1), Act::kHover, 107},
       {"flat pressed", TBSTYLE_FLAT, Button(1), Act::kPress, 108},
       {"flat released stays hot", TBSTYLE_FLAT, Button(1), Act::kPressThenRelease, 107},
-      {"flat checked", TBSTYLE_FLAT, Button(1, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK), Act::kNone, 108},
+      {"flat checked", TBSTYLE_FLAT, Button(1, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK), Act::kNone,
+       108},
       {"flat disabled: no face", TBSTYLE_FLAT, Button(1, 0), Act::kNone, 0},
       {"flat disabled under the pointer: no face", TBSTYLE_FLAT, Button(1, 0), Act::kHover, 0},
       {"raised idle", 0, Button(1), Act::kNone, 106},
@@ -287,8 +291,11 @@ TEST_F(BarsTest, ToolbarFacesByStateAndStyle) {
     HWND w = Toolbar(c.style, {Button(9), c.button});
     ASSERT_NE(w, nullptr) << c.name;
     switch (c.act) {
-      case Act::kNone: break;
-      case Act::kHover: Hover(w, 1); break;
+      case Act::kNone:
+        break;
+      case Act::kHover:
+        Hover(w, 1);
+        break;
       case Act::kPress:
       case Act::kPressThenRelease: {
         Hover(w, 1);
@@ -414,7 +421,8 @@ TEST_F(BarsTest, ComboChildOnAToolbarIsNotPaintedOver) {
   GetClientRect(w, &client);
   const Pixels bare = Expected(client.right, client.bottom, [](HDC) {});
   const int area = (box.right - box.left) * (box.bottom - box.top);
-  EXPECT_GT(Differences(after, bare, box), area / 2) << "the combo box is there, not the toolbar's background";
+  EXPECT_GT(Differences(after, bare, box), area / 2)
+      << "the combo box is there, not the toolbar's background";
 }
 
 TEST_F(BarsTest, ToolbarTextIsDrawnWideAndTheDropDownArrowShows) {
@@ -466,7 +474,8 @@ TEST_F(BarsTest, ControlBarContainerShowsTheSkinAroundItsChildren) {
     HWND child = CreateWindowExW(0, L"BarsRedChild", L"", WS_CHILD | WS_VISIBLE, 40, 6, 100, 24, w, nullptr,
                                  nullptr, nullptr);
     ASSERT_NE(child, nullptr);
-    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(w, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const Pixels shown = CaptureClient(w);
     const Pixels want = ExpectedPart(300, 36, 266, RECT{0, 0, 300, 36});
     EXPECT_EQ(Differences(shown, want, RECT{0, 0, 40, 36}), 0) << "left of the child, clip " << clip;
