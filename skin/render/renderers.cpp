@@ -6,6 +6,7 @@
 #include "skin/render/button.h"
 #include "skin/render/combo_box.h"
 #include "skin/render/combo_list.h"
+#include "skin/render/control_bar.h"
 #include "skin/render/edit.h"
 #include "skin/render/generic.h"
 #include "skin/render/group_box.h"
@@ -16,8 +17,10 @@
 #include "skin/render/rich_edit.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
+#include "skin/render/status_bar.h"
 #include "skin/render/tab_control.h"
 #include "skin/render/tabbed_dialog.h"
+#include "skin/render/toolbar.h"
 #include "skin/render/tree_view.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
@@ -37,6 +40,7 @@ std::span<const RendererEntry> AllRenderers() {
       kGenericRenderer,
       kEditRenderer, kRichEditRenderer, kListBoxRenderer, kListViewRenderer, kTreeViewRenderer,
       kViewBackgroundRenderer, kComboBoxRenderer, kComboListRenderer,
+      kStatusBarRenderer, kToolbarRenderer, kControlBarRenderer,
       kDialogFrameRenderer,
       kFormFrameRenderer,
       kMdiChildFormFrameRenderer,

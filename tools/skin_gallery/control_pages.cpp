@@ -661,25 +661,87 @@ constexpr std::array<const wchar_t*, 12> kMenuItems = {
     L"nothing", L"Open",  L"Rename",  L"Show hidden files", L"Small icons", L"Large icons",
     L"Details", L"Paste", L"By name", L"By date",           L"By size",     L"Properties"};
 
-void FillToolbar(HWND toolbar, bool withText) {
+// Sixteen-pixel images drawn in one colour: a page, a folder, a disk,
+// scissors, two sheets, a clipboard, a printer and a lens, roughly.
+HIMAGELIST MakeToolbarImages(COLORREF colour) {
+  constexpr int kCount = 8, kSize = 16;
+  const HIMAGELIST list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, kCount, 0);
+  HDC screen = GetDC(nullptr);
+  const HBITMAP strip = CreateCompatibleBitmap(screen, kSize * kCount, kSize);
+  HDC dc = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ oldBitmap = SelectObject(dc, strip);
+  const RECT all{0, 0, kSize * kCount, kSize};
+  const HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
+  FillRect(dc, &all, key);
+  DeleteObject(key);
+  const HBRUSH fill = CreateSolidBrush(colour);
+  const HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+  const HGDIOBJ oldBrush = SelectObject(dc, fill);
+  const HGDIOBJ oldPen = SelectObject(dc, pen);
+  for (int i = 0; i < kCount; ++i) {
+    const int x = i * kSize;
+    switch (i) {
+      case 0: Rectangle(dc, x + 3, 1, x + 13, 15); break;
+      case 1: Rectangle(dc, x + 1, 4, x + 15, 13); Rectangle(dc, x + 1, 2, x + 7, 5); break;
+      case 2: Rectangle(dc, x + 2, 2, x + 14, 14); Rectangle(dc, x + 5, 2, x + 11, 7); break;
+      case 3: Ellipse(dc, x + 1, 9, x + 7, 15); Ellipse(dc, x + 9, 9, x + 15, 15); break;
+      case 4: Rectangle(dc, x + 1, 1, x + 10, 12); Rectangle(dc, x + 6, 4, x + 15, 15); break;
+      case 5: Rectangle(dc, x + 3, 2, x + 13, 15); Rectangle(dc, x + 6, 1, x + 10, 4); break;
+      case 6: Rectangle(dc, x + 1, 6, x + 15, 13); Rectangle(dc, x + 4, 2, x + 12, 7); break;
+      default: Ellipse(dc, x + 1, 1, x + 11, 11); MoveToEx(dc, x + 9, 9, nullptr); LineTo(dc, x + 15, 15); break;
+    }
+  }
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(pen);
+  DeleteObject(fill);
+  DeleteDC(dc);
+  ImageList_AddMasked(list, strip, RGB(255, 0, 255));
+  DeleteObject(strip);
+  return list;
+}
+
+// Normal, hot and disabled images, made once and kept for the program's life.
+struct ToolbarImages {
+  HIMAGELIST normal, hot, disabled;
+};
+const ToolbarImages& Images() {
+  static const ToolbarImages images{MakeToolbarImages(RGB(40, 90, 200)), MakeToolbarImages(RGB(240, 140, 20)),
+                                    MakeToolbarImages(RGB(160, 160, 160))};
+  return images;
+}
+
+// The gap a toolbar leaves for a combo box child.
+constexpr int kComboGap = 150;
+
+// Buttons of every kind: plain, a drop-down, separators, a disabled one, a
+// checked check button, and (with `comboGap`) a wide separator that a combo
+// box child covers. Returns the index of that separator, or -1.
+int FillToolbar(HWND toolbar, bool withText, bool comboGap) {
   SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+  SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+  const ToolbarImages& images = Images();
+  SendMessageW(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.normal));
+  SendMessageW(toolbar, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images.hot));
+  SendMessageW(toolbar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(images.disabled));
   struct Item {
     int image;
     BYTE state, style;
     const wchar_t* text;
   };
   const Item items[] = {
-      {STD_FILENEW, TBSTATE_ENABLED, BTNS_BUTTON, L"New"},
-      {STD_FILEOPEN, TBSTATE_ENABLED, BTNS_BUTTON, L"Open"},
-      {STD_FILESAVE, TBSTATE_ENABLED, BTNS_BUTTON, L"Save"},
+      {0, TBSTATE_ENABLED, BTNS_BUTTON, L"New"},
+      {1, TBSTATE_ENABLED, BTNS_DROPDOWN, L"Open"},
+      {2, TBSTATE_ENABLED, BTNS_BUTTON, L"Save"},
       {0, 0, BTNS_SEP, nullptr},
-      {STD_CUT, TBSTATE_ENABLED, BTNS_BUTTON, L"Cut"},
-      {STD_COPY, TBSTATE_ENABLED, BTNS_BUTTON, L"Copy"},
-      {STD_PASTE, 0, BTNS_BUTTON, L"Paste"},  // disabled
+      {3, TBSTATE_ENABLED, BTNS_BUTTON, L"Cut"},
+      {4, TBSTATE_ENABLED, BTNS_BUTTON, L"Copy"},
+      {5, 0, BTNS_BUTTON, L"Paste"},  // disabled
       {0, 0, BTNS_SEP, nullptr},
-      {STD_PRINT, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK, L"Print"},
-      {STD_FIND, TBSTATE_ENABLED, BTNS_BUTTON, L"Find"},
+      {6, TBSTATE_ENABLED | TBSTATE_CHECKED, BTNS_CHECK, L"Print"},
+      {7, TBSTATE_ENABLED, BTNS_BUTTON, L"\u67e5\u627e"},  // "find", wide text
   };
   int command = 200;
   for (const Item& item : items) {
@@ -691,13 +753,58 @@ void FillToolbar(HWND toolbar, bool withText) {
     button.iString = withText && item.text ? reinterpret_cast<INT_PTR>(item.text) : -1;
     SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
   }
+  if (!comboGap) return -1;
+  TBBUTTON gap{};
+  gap.iBitmap = kComboGap;  // a separator's width
+  gap.fsStyle = BTNS_SEP;
+  SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&gap));
+  return static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0)) - 1;
+}
+
+// A combo box child over the toolbar's wide separator.
+void AddToolbarCombo(HWND toolbar, int gapIndex) {
+  RECT gap{};
+  SendMessageW(toolbar, TB_GETITEMRECT, gapIndex, reinterpret_cast<LPARAM>(&gap));
+  RECT client{};
+  GetClientRect(toolbar, &client);
+  const HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL,
+                                     gap.left + 4, (client.bottom - 22) / 2, kComboGap - 8, 160, toolbar, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(kit::Font()), FALSE);
+  AddItems(combo, CB_ADDSTRING, L"100 %", L"75 %", L"50 %");
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
+}
+
+// Status part 2 is drawn by its parent: a meter of the part's value.
+constexpr LPARAM kMeterValue = 42;
+WNDPROC g_barsPanelProc = nullptr;
+
+LRESULT CALLBACK BarsPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (item.CtlType == ODT_STATIC && item.itemData == static_cast<ULONG_PTR>(kMeterValue)) {
+      RECT meter = item.rcItem;
+      InflateRect(&meter, -3, -4);
+      FrameRect(item.hDC, &meter, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      InflateRect(&meter, -1, -1);
+      meter.right = meter.left + (meter.right - meter.left) * static_cast<int>(item.itemData) / 100;
+      const HBRUSH fill = CreateSolidBrush(RGB(40, 160, 60));
+      FillRect(item.hDC, &meter, fill);
+      DeleteObject(fill);
+      return TRUE;
+    }
+  }
+  return CallWindowProcW(g_barsPanelProc, panel, message, wParam, lParam);
 }
 
 void FillStatusBar(HWND statusBar) {
-  const int rightEdges[] = {240, 420, 520, -1};
+  const int rightEdges[] = {220, 400, 520, -1};
   SendMessageW(statusBar, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(rightEdges));
-  const wchar_t* texts[] = {L"Ready", L"Line 12, column 4", L"INS", L"Page 1 of 3"};
-  for (int i = 0; i < 4; ++i) SendMessageW(statusBar, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(texts[i]));
+  SendMessageW(statusBar, SB_SETICON, 0, reinterpret_cast<LPARAM>(ButtonIcon()));
+  SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready \u5c31\u7eea"));
+  SendMessageW(statusBar, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"Line 12, column 4"));
+  SendMessageW(statusBar, SB_SETTEXTW, 2 | SBT_OWNERDRAW, kMeterValue);
+  SendMessageW(statusBar, SB_SETTEXTW, 3, reinterpret_cast<LPARAM>(L"INS"));
 }
 
 }  // namespace
@@ -727,31 +834,44 @@ void BuildBars(HWND panel) {
   y += 22;
   struct ToolbarCase {
     const wchar_t* label;
-    const wchar_t* className;
     DWORD style;
     bool withText;
+    bool combo;
     int height;
   };
   for (const ToolbarCase& bar :
-       {ToolbarCase{L"Flat toolbar (ToolbarWindow32, TBSTYLE_FLAT)", L"ToolbarWindow32", TBSTYLE_FLAT, false,
-                    28},
-        ToolbarCase{L"Raised toolbar with text (ToolbarWindow32)", L"ToolbarWindow32", 0, true, 42},
-        ToolbarCase{L"Toolbar20WndClass", L"Toolbar20WndClass", TBSTYLE_FLAT, false, 28},
-        ToolbarCase{L"msvb_lib_toolbar", L"msvb_lib_toolbar", TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, false, 28}}) {
-    FillToolbar(
-        Labelled(panel, bar.label, bar.className, L"", bar.style | kPlaced, 0, kLeft, y, kWidth, bar.height),
-        bar.withText);
-    y += kLabelHeight + 1 + bar.height + 10;
+       {ToolbarCase{L"Flat toolbar with a combo box child (ToolbarWindow32, TBSTYLE_FLAT)", TBSTYLE_FLAT, false,
+                    true, 28},
+        ToolbarCase{L"Raised toolbar with text (ToolbarWindow32)", 0, true, false, 42},
+        ToolbarCase{L"Flat list toolbar with text (TBSTYLE_FLAT | TBSTYLE_LIST)", TBSTYLE_FLAT | TBSTYLE_LIST, true,
+                    false, 26}}) {
+    const HWND toolbar = Labelled(panel, bar.label, L"ToolbarWindow32", L"", bar.style | kPlaced, 0, kLeft, y,
+                                  kWidth, bar.height);
+    const int gap = FillToolbar(toolbar, bar.withText, bar.combo);
+    if (gap >= 0) AddToolbarCombo(toolbar, gap);
+    y += kLabelHeight + 1 + bar.height + 8;
   }
+  // The VB runtime's toolbar: a container holding the toolbar itself.
+  const HWND container = Labelled(panel, L"Container (Toolbar20WndClass) holding msvb_lib_toolbar",
+                                  L"Toolbar20WndClass", L"", 0, 0, kLeft, y, kWidth, 34);
+  const HWND vbToolbar = CreateWindowExW(0, L"msvb_lib_toolbar", L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | kPlaced,
+                                         4, 3, 420, 28, container, nullptr, GetModuleHandleW(nullptr), nullptr);
+  FillToolbar(vbToolbar, false, false);
+  y += kLabelHeight + 1 + 34 + 8;
 
   kit::Heading(panel, L"Status bars", kLeft, y, 400);
   y += 22;
-  for (const wchar_t* className : {L"msctls_statusbar32", L"StatusBar20WndClass"}) {
-    const std::wstring label = std::wstring(L"Status bar with four parts (") + className + L")";
-    FillStatusBar(
-        Labelled(panel, label.c_str(), className, L"", SBARS_SIZEGRIP | kPlaced, 0, kLeft, y, kWidth, 22));
-    y += kLabelHeight + 1 + 22 + 10;
+  if (g_barsPanelProc == nullptr || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(panel, GWLP_WNDPROC)) != BarsPanelProc) {
+    g_barsPanelProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BarsPanelProc)));
   }
+  FillStatusBar(Labelled(panel, L"Icon, text and owner-drawn parts, size grip (msctls_statusbar32)",
+                         L"msctls_statusbar32", L"", SBARS_SIZEGRIP | kPlaced, 0, kLeft, y, kWidth, 24));
+  y += kLabelHeight + 1 + 24 + 8;
+  const HWND simple = Labelled(panel, L"Simple mode (StatusBar20WndClass)", L"StatusBar20WndClass", L"", kPlaced, 0,
+                               kLeft, y, kWidth, 22);
+  SendMessageW(simple, SB_SIMPLE, TRUE, 0);
+  SendMessageW(simple, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(L"Simple mode: one text across the bar"));
 }
 
 // --- Dates --------------------------------------------------------------------------

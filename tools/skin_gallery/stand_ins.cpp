@@ -72,7 +72,6 @@ constexpr StandIn kStandIns[] = {
     {"msvb_lib_updown", "msctls_updown32", nullptr, 0},
     {"msvb_lib_header", "SysHeader32", nullptr, 0},
     {"StatusBar20WndClass", "msctls_statusbar32", nullptr, 0},
-    {"Toolbar20WndClass", "ToolbarWindow32", nullptr, 0},
     {"msvb_lib_toolbar", "ToolbarWindow32", nullptr, 0},
     {"DTPicker20WndClass", "SysDateTimePick32", nullptr, 0},
     {"MonthView20WndClass", "SysMonthCal32", nullptr, 0},
@@ -95,6 +94,8 @@ constexpr StandIn kStandIns[] = {
     {"Afx:400000:0:10003:10:0", nullptr, NoteProc, COLOR_BTNFACE},
     {"AfxFrameOrView42s", nullptr, NoteProc, COLOR_WINDOW},
     {"AfxControlBar42s", nullptr, NoteProc, COLOR_BTNFACE},
+    // The VB runtime's toolbar container, which holds the toolbar window itself.
+    {"Toolbar20WndClass", nullptr, NoteProc, COLOR_BTNFACE},
     // A class no skin knows: the library leaves it as it is.
     {"GalleryPlain", nullptr, NoteProc, COLOR_INFOBK},
 };
