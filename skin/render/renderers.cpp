@@ -7,6 +7,7 @@
 #include "skin/render/generic.h"
 #include "skin/render/group_box.h"
 #include "skin/render/plain_bordered.h"
+#include "skin/render/popup_menu.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
 #include "skin/render/vb_button.h"
@@ -29,6 +30,7 @@ std::span<const RendererEntry> AllRenderers() {
       kMdiFormFrameRenderer,
       kMfcMainFrameRenderer,
       kMfcMdiChildFrameRenderer,
+      kPopupMenuRenderer,
   };
   return renderers;
 }
@@ -41,10 +43,12 @@ void StartRenderers() {
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
   StartFrames();
+  StartMenus();
 }
 
 void StopRenderers() {
   SetRenderers({});
+  StopMenus();
   for (int type : {1006, 1009}) RegisterPaintSubstitute(type, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   StopFrames();
