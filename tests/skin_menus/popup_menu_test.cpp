@@ -1,0 +1,246 @@
+// Popup menus: the items the skin converts and the sizes they take, the
+// picture of the open menu, applications' own items, and the items given
+// back when the skin lets go.
+#include <windows.h>
+
+#include <string>
+
+#include "skin/core/exports.h"
+#include "skin/core/skin_data.h"
+#include "skin/render/menu_items.h"
+#include "tests/skin_menus/menu_support.h"
+
+namespace tebix::test {
+namespace {
+
+RECT ItemRectIn(HWND popup, HMENU menu, int index) {
+  RECT r{}, w{};
+  GetMenuItemRect(popup, menu, static_cast<UINT>(index), &r);
+  GetWindowRect(popup, &w);
+  OffsetRect(&r, -w.left, -w.top);
+  return r;
+}
+
+MENUITEMINFOW ItemInfo(HMENU menu, int index) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_BITMAP | MIIM_STATE | MIIM_SUBMENU;
+  GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info);
+  return info;
+}
+
+// Columns of `item` where `with` and `without` differ: where the text was.
+std::pair<int, int> InkColumns(const Capture& with, const Capture& without, const RECT& item) {
+  int first = -1, last = -1;
+  for (int x = item.left; x < item.right; ++x) {
+    for (int y = item.top; y < item.bottom; ++y) {
+      if (with.At(x, y) != without.At(x, y)) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+    }
+  }
+  return {first, last};
+}
+
+TEST_F(MenuTest, ConvertedItemsTakeTheSkinsSizes) {
+  HWND owner = Form();
+  HMENU plain = CreatePopupMenu();
+  AppendMenuW(plain, MF_STRING, 1, L"Same");
+  AppendMenuW(plain, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(plain, MF_STRING, 2, L"Same");
+  HMENU with_submenu = CreatePopupMenu();
+  HMENU sub = CreatePopupMenu();
+  AppendMenuW(sub, MF_STRING, 9, L"inner");
+  AppendMenuW(with_submenu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"Same");
+
+  int plain_width = 0, submenu_width = 0;
+  RECT item{}, separator{};
+  OpenMenu(owner, plain, [&](HWND popup) {
+    item = ItemRectIn(popup, plain, 0);
+    separator = ItemRectIn(popup, plain, 1);
+    plain_width = item.right - item.left;
+  });
+  OpenMenu(owner, with_submenu, [&](HWND popup) {
+    const RECT r = ItemRectIn(popup, with_submenu, 0);
+    submenu_width = r.right - r.left;
+  });
+  EXPECT_EQ(item.bottom - item.top, SkinMetric(7)) << "item height";
+  EXPECT_EQ(separator.bottom - separator.top, SkinMetric(8)) << "separator height";
+  EXPECT_EQ(submenu_width - plain_width, 10) << "a submenu item is 10 px wider";
+  for (int i = 0; i < 3; ++i) {
+    const MENUITEMINFOW info = ItemInfo(plain, i);
+    EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
+    ASSERT_NE(RecordOf(info.dwItemData), nullptr) << i;
+  }
+  EXPECT_TRUE(MenuConverted(plain));
+  EXPECT_EQ(RecordOf(ItemInfo(plain, 0).dwItemData)->Text(), L"Same");
+  DestroyMenu(plain);
+  DestroyMenu(with_submenu);
+}
+
+TEST_F(MenuTest, HighlightAndDisabledItemsByPixels) {
+  HWND owner = Form();
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"x");
+  AppendMenuW(menu, MF_STRING, 2, L"x");
+  AppendMenuW(menu, MF_STRING | MF_GRAYED, 3, L"x");
+  AppendMenuW(menu, MF_STRING, 4, L"x");
+  struct Case {
+    const char* name;
+    int item;
+    bool hilite;
+    bool expect_part_68;
+  };
+  const Case cases[] = {
+      {"plain", 0, false, false},
+      {"highlighted", 1, true, true},
+      {"highlighted but disabled", 2, true, false},
+  };
+  Capture shot;
+  RECT rects[4]{};
+  OpenMenu(owner, menu, [&](HWND popup) {
+    for (const Case& c : cases) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_STATE;
+      info.fState = (c.item == 2 ? MFS_GRAYED : 0) | (c.hilite ? MFS_HILITE : 0);
+      SetMenuItemInfoW(menu, c.item, TRUE, &info);
+    }
+    RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    for (int i = 0; i < 4; ++i) rects[i] = ItemRectIn(popup, menu, i);
+    shot = CaptureWindow(popup);
+  });
+  ASSERT_GT(shot.width, 0);
+  for (const Case& c : cases) {
+    const RECT& r = rects[c.item];
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int x = w * 3 / 4, y = h / 2;  // clear of the text and the arrow
+    const COLORREF highlight = PartPixel(68, w, h, x, y);
+    ASSERT_NE(highlight, shot.At(rects[3].left + x, rects[3].top + y)) << "the skin's highlight must show";
+    EXPECT_EQ(shot.At(r.left + x, r.top + y) == highlight, c.expect_part_68) << c.name;
+  }
+  DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TextPlacesAndWideTextUnderAnyCodePage) {
+  HWND owner = Form();  // an ANSI window owns the menu
+  HMENU menu = CreatePopupMenu();
+  const std::wstring cjk = L"\x6587\x4EF6\x83DC\x5355";
+  const std::wstring long_text(400, L'\x4E2D');
+  AppendMenuW(menu, MF_STRING, 1, L"W\tH");
+  AppendMenuW(menu, MF_STRING, 2, cjk.c_str());
+  HMENU long_menu = CreatePopupMenu();
+  AppendMenuW(long_menu, MF_STRING, 3, long_text.c_str());
+  Capture with, without;
+  RECT tab_item{}, cjk_item{};
+  std::wstring kept;
+  OpenMenu(owner, menu, [&](HWND popup) {
+    tab_item = ItemRectIn(popup, menu, 0);
+    cjk_item = ItemRectIn(popup, menu, 1);
+    with = CaptureWindow(popup);
+    kept.assign(RecordOf(ItemInfo(menu, 1).dwItemData)->Text());
+    // The same popup with the texts taken out shows where they were.
+    for (int i = 0; i < 2; ++i) RecordOf(ItemInfo(menu, i).dwItemData)->length = 0;
+    RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    without = CaptureWindow(popup);
+  });
+  const auto [first, last] = InkColumns(with, without, tab_item);
+  EXPECT_GE(first, tab_item.left + SkinMetric(11));
+  EXPECT_LE(first, tab_item.left + SkinMetric(11) + 2) << "left part at metric 11";
+  EXPECT_LE(last, tab_item.right - 6 - 1);
+  EXPECT_GE(last, tab_item.right - 6 - 4) << "right part 6 px inside the right edge";
+  const auto cjk_ink = InkColumns(with, without, cjk_item);
+  EXPECT_GE(cjk_ink.first, 0) << "the CJK text is drawn";
+  // The records keep the text wide, cut to what they hold.
+  EXPECT_EQ(kept, cjk);
+  OpenMenu(owner, long_menu, [](HWND) {});
+  const MenuItemRecord* long_record = RecordOf(ItemInfo(long_menu, 0).dwItemData);
+  ASSERT_NE(long_record, nullptr);
+  EXPECT_EQ(long_record->Text(), long_text.substr(0, MenuItemRecord::kTextCapacity - 1));
+  EXPECT_EQ(long_record->text[MenuItemRecord::kTextCapacity - 1], L'\0');
+  DestroyMenu(menu);
+  DestroyMenu(long_menu);
+}
+
+TEST_F(MenuTest, ApplicationsOwnItemsStayTheirsAndAreDrawnThroughTheRedKey) {
+  HWND owner = Form();
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_OWNERDRAW, 1, reinterpret_cast<LPCWSTR>(kAppItemData));
+  AppendMenuW(menu, MF_OWNERDRAW, 2, reinterpret_cast<LPCWSTR>(kAppItemData));
+  Capture shot;
+  RECT item{};
+  HDC screen_dc = nullptr;
+  OpenMenu(owner, menu, [&](HWND popup) {
+    item = ItemRectIn(popup, menu, 0);
+    Log().app_item_dcs.clear();
+    RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    shot = CaptureWindow(popup);
+    screen_dc = GetWindowDC(popup);
+    ReleaseDC(popup, screen_dc);
+  });
+  EXPECT_FALSE(MenuConverted(menu));
+  EXPECT_EQ(ItemInfo(menu, 0).dwItemData, kAppItemData);
+  // Widened for the skin's text inset and check room (the system may add its own).
+  EXPECT_GE(item.right - item.left, kAppItemWidth + SkinMetric(11) - SkinMetric(10) + 50);
+  ASSERT_FALSE(Log().app_item_dcs.empty()) << "the skin asked for the items";
+  const int y = (item.top + item.bottom) / 2;
+  EXPECT_EQ(shot.At(item.left + 6, y), RGB(0, 0, 255)) << "the application's drawing shows";
+  EXPECT_NE(shot.At(item.left + 25, y), RGB(255, 0, 0)) << "red is the key";
+  EXPECT_NE(shot.At(item.left + 45, y), kAppItemBackground) << "its background is left out";
+  DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, DetachGivesEveryItemItsOwnTypeDataAndBitmapBack) {
+  HWND owner = Form();
+  HDC screen = GetDC(nullptr);
+  HBITMAP picture = CreateCompatibleBitmap(screen, 12, 12);
+  ReleaseDC(nullptr, screen);
+  HMENU menu = CreatePopupMenu();
+  HMENU sub = CreatePopupMenu();
+  AppendMenuW(sub, MF_STRING, 20, L"inner");
+  AppendMenuW(menu, MF_STRING, 1, L"plain");
+  MENUITEMINFOW with_picture{};
+  with_picture.cbSize = sizeof with_picture;
+  with_picture.fMask = MIIM_STRING | MIIM_ID | MIIM_BITMAP;
+  with_picture.wID = 2;
+  with_picture.dwTypeData = const_cast<wchar_t*>(L"picture");
+  with_picture.hbmpItem = picture;
+  InsertMenuItemW(menu, 1, TRUE, &with_picture);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING | MF_CHECKED, 3, L"radio");
+  MENUITEMINFOW radio{};
+  radio.cbSize = sizeof radio;
+  radio.fMask = MIIM_FTYPE;
+  radio.fType = MFT_STRING | MFT_RADIOCHECK;
+  SetMenuItemInfoW(menu, 3, TRUE, &radio);
+  AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"sub");
+  AppendMenuW(menu, MF_OWNERDRAW, 4, reinterpret_cast<LPCWSTR>(kAppItemData));
+  const std::wstring long_text(400, L'x');
+  AppendMenuW(menu, MF_STRING, 5, long_text.c_str());
+  const int count = GetMenuItemCount(menu);
+  std::vector<MENUITEMINFOW> before;
+  for (int i = 0; i < count; ++i) before.push_back(ItemInfo(menu, i));
+
+  OpenMenu(owner, menu, [](HWND) {});
+  for (int i : {0, 1, 2, 3, 4, 6}) {
+    EXPECT_NE(RecordOf(ItemInfo(menu, i).dwItemData), nullptr) << "converted " << i;
+  }
+  EXPECT_EQ(ItemInfo(menu, 1).hbmpItem, nullptr) << "the picture moved into the record";
+  Tebix_Detach();
+  EXPECT_EQ(MenuRecordCount(), 0u);
+  for (int i = 0; i < count; ++i) {
+    const MENUITEMINFOW after = ItemInfo(menu, i);
+    EXPECT_EQ(after.fType, before[i].fType) << i;
+    EXPECT_EQ(after.dwItemData, before[i].dwItemData) << i;
+    EXPECT_EQ(after.hbmpItem, before[i].hbmpItem) << i;
+  }
+  wchar_t text[512] = {};
+  EXPECT_EQ(GetMenuStringW(menu, 6, text, 512, MF_BYPOSITION), 400) << "the long text was never touched";
+  DestroyMenu(menu);
+  DeleteObject(picture);
+}
+
+}  // namespace
+}  // namespace tebix::test
