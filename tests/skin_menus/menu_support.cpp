@@ -228,6 +228,10 @@ void MenuTest::RunSteps(HWND owner, std::vector<MenuStep> steps, UINT interval) 
   SetTimer(owner, kSafetyTimer, 4000 + interval * static_cast<UINT>(g_steps.size()), nullptr);
 }
 
+void InspectNextMenu(std::function<void(HWND popup)> inspect) {
+  g_inspect = std::move(inspect);
+}
+
 FrameWindow* FrameOf(HWND window) {
   return dynamic_cast<FrameWindow*>(ObjectOf(window));
 }

@@ -62,6 +62,10 @@ class MenuTest : public EngineTest {
   std::vector<HWND> owned_;
 };
 
+// `inspect` runs once, with the popup, when the next menu the form opens
+// (from a bar click, say) is shown and painted; the menu then closes.
+void InspectNextMenu(std::function<void(HWND popup)> inspect);
+
 FrameWindow* FrameOf(HWND window);
 // The visible popup menu window of this thread, or null.
 HWND OpenPopup();

@@ -3,6 +3,7 @@
 // back when the skin lets go.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "skin/core/exports.h"
@@ -240,6 +241,80 @@ TEST_F(MenuTest, DetachGivesEveryItemItsOwnTypeDataAndBitmapBack) {
   EXPECT_EQ(GetMenuStringW(menu, 6, text, 512, MF_BYPOSITION), 400) << "the long text was never touched";
   DestroyMenu(menu);
   DeleteObject(picture);
+}
+
+}  // namespace
+}  // namespace tebix::test
+
+namespace tebix::test {
+namespace {
+
+// The system moves the highlight by drawing single items itself; the
+// skin's picture follows, for the pointer and for the keyboard.
+TEST_F(MenuTest, TheSystemsSelectionShowsTheSkinsHighlight) {
+  HWND owner = Form();
+  HMENU menu = CreatePopupMenu();
+  for (int i = 0; i < 4; ++i) AppendMenuW(menu, MF_STRING, 1 + i, L"x");
+  auto move_mouse = [](POINT p) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, p.x * 65535 / cx, p.y * 65535 / cy, 0, 0);
+  };
+  auto key = [](BYTE vk) {
+    keybd_event(vk, 0, 0, 0);
+    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+  };
+  struct Step {
+    const char* name;
+    std::function<void(HWND popup)> move;
+    int expect;
+  };
+  const Step steps[] = {
+      {"pointer on item 2",
+       [&](HWND popup) {
+         RECT r{};
+         GetMenuItemRect(popup, menu, 2, &r);
+         move_mouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+       },
+       2},
+      {"arrow key down", [&](HWND) { key(VK_DOWN); }, 3},
+  };
+  struct Seen {
+    int hilited = -1;
+    RECT rect{};
+    Capture shot;
+  };
+  std::vector<Seen> seen;
+  std::vector<MenuStep> run;
+  for (const Step& s : steps) {
+    run.push_back([&, s](HWND) {
+      if (HWND popup = OpenPopup()) s.move(popup);
+    });
+    run.push_back([&](HWND) {
+      Seen now;
+      HWND popup = OpenPopup();
+      for (int i = 0; i < 4; ++i) {
+        if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) now.hilited = i;
+      }
+      if (popup != nullptr && now.hilited >= 0) {
+        now.rect = ItemRectIn(popup, menu, now.hilited);
+        now.shot = CaptureWindow(popup);
+      }
+      seen.push_back(now);
+    });
+  }
+  move_mouse({2, 2});
+  RunSteps(owner, run, 150);
+  OpenMenu(owner, menu, nullptr, 200, 150);
+  ASSERT_EQ(seen.size(), std::size(steps));
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    const Seen& s = seen[i];
+    EXPECT_EQ(s.hilited, steps[i].expect) << steps[i].name << ": the system's selection";
+    if (s.hilited < 0) continue;
+    const int w = s.rect.right - s.rect.left, h = s.rect.bottom - s.rect.top;
+    EXPECT_EQ(s.shot.At(s.rect.left + w * 3 / 4, s.rect.top + h / 2), PartPixel(68, w, h, w * 3 / 4, h / 2))
+        << steps[i].name << ": the skin's highlight shows";
+  }
+  DestroyMenu(menu);
 }
 
 }  // namespace
