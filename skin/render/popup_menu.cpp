@@ -268,20 +268,26 @@ void DrawForeignItem(HDC dc, HMENU menu, const RECT& r, const MENUITEMINFOW& inf
   if (info.hSubMenu != nullptr) DrawSubmenuArrow(dc, r, (info.fState & (MFS_GRAYED | MFS_DISABLED)) != 0);
 }
 
-// The arrows of a menu too long for the screen.
-void DrawScrollBands(HDC dc, const RECT& window, const RECT& client, bool scrolled_inside) {
+// The arrows of a menu too long for the screen: the bands they take, in
+// window coordinates. The system keeps them outside the client area, or
+// (where it draws them itself) inside it; then they are bands of the arrow
+// parts' height inside the background's border.
+struct ScrollBands {
+  RECT top{};
+  RECT bottom{};
+};
+
+bool ScrollBandsOf(const RECT& window, const RECT& client, bool scrolled_inside, ScrollBands& bands) {
   const int w = window.right - window.left, h = window.bottom - window.top;
   const int ct = client.top - window.top, cb = client.bottom - window.top;
   const int cl = client.left - window.left, cr = client.right - window.left;
-  if (ct > 10) {  // the system keeps the arrows outside the client area
+  if (ct > 10) {
     const int b = cl;
-    DrawPart(dc, {cl, b, cr, ct}, 116);
-    DrawPart(dc, {cl, cb, cr, h - b}, 120);
-    return;
+    bands.top = {cl, b, cr, ct};
+    bands.bottom = {cl, cb, cr, h - b};
+    return true;
   }
-  if (!scrolled_inside) return;
-  // The arrows are inside the client area: bands of the arrow parts' height
-  // inside the background's border.
+  if (!scrolled_inside) return false;
   const SkinPart* top_part = Part(116);
   const SkinPart* bottom_part = Part(120);
   const SkinPart* back = Part(65);
@@ -290,8 +296,9 @@ void DrawScrollBands(HDC dc, const RECT& window, const RECT& client, bool scroll
   const int side_right = std::max(w - cr, back != nullptr ? std::clamp(back->right_margin, 0, w / 4) : 0);
   const int top_h = top_part != nullptr && top_part->height > 0 ? top_part->height : SkinMetric(7);
   const int bottom_h = bottom_part != nullptr && bottom_part->height > 0 ? bottom_part->height : SkinMetric(7);
-  DrawPart(dc, {side, b, w - side_right, b + top_h}, 116);
-  DrawPart(dc, {side, h - b - bottom_h, w - side_right, h - b}, 120);
+  bands.top = {side, b, w - side_right, b + top_h};
+  bands.bottom = {side, h - b - bottom_h, w - side_right, h - b};
+  return true;
 }
 
 void PaintPopup(PopupMenu& self, HDC target) {
@@ -338,15 +345,30 @@ void PaintPopup(PopupMenu& self, HDC target) {
       offset = r0.top - rf.top;
     }
   }
+  // A menu longer than its window scrolls: its first or last item lies
+  // outside the client area.
   bool scrolled_inside = false;
+  RECT end{};
+  if (count > 0 && GetMenuItemRect(window, self.menu, 0, &end) && end.top + offset < client.top) {
+    scrolled_inside = true;
+  }
+  if (count > 0 && GetMenuItemRect(window, self.menu, static_cast<UINT>(count - 1), &end) &&
+      end.bottom + offset > client.bottom) {
+    scrolled_inside = true;
+  }
+  ScrollBands bands;
+  const bool scrolling = ScrollBandsOf(wr, client, scrolled_inside, bands);
   const int saved = SaveDC(memory);
   IntersectClipRect(memory, client.left - wr.left, client.top - wr.top, client.right - wr.left,
                     client.bottom - wr.top);
+  if (scrolling) {
+    ExcludeClipRect(memory, 0, 0, w, bands.top.bottom);
+    ExcludeClipRect(memory, 0, bands.bottom.top, w, h);
+  }
   for (int i = first; i < count; ++i) {
     RECT r{};
     if (!GetMenuItemRect(window, self.menu, static_cast<UINT>(i), &r)) continue;
     OffsetRect(&r, -wr.left, -wr.top + offset);
-    if (r.top < client.top - wr.top || r.bottom > client.bottom - wr.top) scrolled_inside = true;
     if (r.top >= h) break;
     if (r.bottom <= 0) continue;
     MENUITEMINFOW info{};
@@ -361,8 +383,10 @@ void PaintPopup(PopupMenu& self, HDC target) {
     }
   }
   RestoreDC(memory, saved);
-  RECT window_client = client;
-  DrawScrollBands(memory, wr, window_client, scrolled_inside);
+  if (scrolling) {
+    DrawPart(memory, bands.top, 116);
+    DrawPart(memory, bands.bottom, 120);
+  }
   BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old_font);
   if (old_brush != nullptr) SelectObject(memory, old_brush);

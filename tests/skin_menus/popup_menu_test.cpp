@@ -319,3 +319,40 @@ TEST_F(MenuTest, TheSystemsSelectionShowsTheSkinsHighlight) {
 
 }  // namespace
 }  // namespace tebix::test
+
+namespace tebix::test {
+namespace {
+
+// A menu taller than the screen scrolls: the skin's arrow parts show at
+// its top and bottom, and no item is drawn over them.
+TEST_F(MenuTest, ALongMenuShowsTheSkinsScrollArrows) {
+  HWND owner = Form();
+  HMENU menu = CreatePopupMenu();
+  const int screen = GetSystemMetrics(SM_CYSCREEN);
+  const int items = screen / std::max(1, SkinMetric(7)) + 20;
+  for (int i = 0; i < items; ++i) AppendMenuW(menu, MF_STRING, 1 + i, (L"Entry " + std::to_wstring(i)).c_str());
+  Capture shot;
+  OpenMenu(owner, menu, [&](HWND popup) { shot = CaptureWindow(popup); }, 200, 0);
+  ASSERT_GT(shot.height, 0);
+  ASSERT_LE(shot.height, screen) << "the menu is kept on the screen";
+  const SkinPart& back = CurrentSkinData()->parts[65];
+  const SkinPart& up = CurrentSkinData()->parts[116];
+  const SkinPart& down = CurrentSkinData()->parts[120];
+  ASSERT_GT(up.height, 0);
+  ASSERT_GT(down.height, 0);
+  const int w = shot.width - back.left_margin - back.right_margin;
+  const int x = back.left_margin + w / 2;
+  // The arrows' cells at their centres; the rows around the glyph are the
+  // part's own background, whatever item lies behind.
+  for (int dy : {1, up.height - 2}) {
+    EXPECT_EQ(shot.At(x - w / 4, back.top_margin + dy), PartPixel(116, w, up.height, w / 4, dy)) << "top " << dy;
+  }
+  for (int dy : {1, down.height - 2}) {
+    const int y = shot.height - back.bottom_margin - down.height + dy;
+    EXPECT_EQ(shot.At(x - w / 4, y), PartPixel(120, w, down.height, w / 4, dy)) << "bottom " << dy;
+  }
+  DestroyMenu(menu);
+}
+
+}  // namespace
+}  // namespace tebix::test
