@@ -104,6 +104,16 @@ TEST_F(MenuTest, BarClicksSendCommandsAtOnceOrOpenUnderTheSkinnedItem) {
   EXPECT_EQ(Log().commands, std::vector<WPARAM>{101});
   EXPECT_EQ(f->button_state, 9);
   EXPECT_EQ(f->menu_bar.tracked_item, 1);
+  {
+    // Drawn open: part 51 inside the item, one pixel in from its edges.
+    RECT wr{};
+    GetWindowRect(w, &wr);
+    RECT open = plain.rect;
+    OffsetRect(&open, -wr.left, -wr.top);
+    InflateRect(&open, -1, -1);
+    const int iw = open.right - open.left, ih = open.bottom - open.top;
+    EXPECT_EQ(WindowPixel(w, open.left + 2, open.top + ih / 2), PartPixel(51, iw, ih, 2, ih / 2)) << "open item";
+  }
   SendMessageW(w, WM_NCLBUTTONDOWN, 0x1234, MAKELPARAM(Centre(plain.rect).x, Centre(plain.rect).y));
   EXPECT_EQ(f->menu_bar.tracked_item, -1) << "the next click lets go";
   EXPECT_EQ(f->button_state, 0);

@@ -8,6 +8,7 @@
 
 #include "skin/core/exports.h"
 #include "skin/core/skin_data.h"
+#include "skin/core/skin_resources.h"
 #include "skin/render/menu_items.h"
 #include "tests/skin_menus/menu_support.h"
 
@@ -58,11 +59,32 @@ TEST_F(MenuTest, ConvertedItemsTakeTheSkinsSizes) {
 
   int plain_width = 0, submenu_width = 0;
   RECT item{}, separator{};
+  // The window region: cut where the background's corner has its key
+  // colour; none at all (a rectangle) for a background without one.
+  const SkinPart& back = CurrentSkinData()->parts[65];
+  const bool corner_keyed = back.transparent != 0 &&
+                            GetPixel(SkinBitmapDc(), back.x, back.y) == static_cast<COLORREF>(back.transparent);
+  bool corner_shown = true, has_region = false;
   OpenMenu(owner, plain, [&](HWND popup) {
     item = ItemRectIn(popup, plain, 0);
     separator = ItemRectIn(popup, plain, 1);
     plain_width = item.right - item.left;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    has_region = GetWindowRgn(popup, region) != ERROR;
+    corner_shown = !has_region || PtInRegion(region, 0, 0);
+    DeleteObject(region);
   });
+  EXPECT_EQ(has_region, back.transparent != 0);
+  EXPECT_EQ(corner_shown, !corner_keyed) << "the background's key colour cuts the corner";
+  const std::int32_t key = back.transparent;
+  const_cast<SkinData*>(CurrentSkinData())->parts[65].transparent = 0;
+  OpenMenu(owner, plain, [&](HWND popup) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    has_region = GetWindowRgn(popup, region) != ERROR;
+    DeleteObject(region);
+  });
+  const_cast<SkinData*>(CurrentSkinData())->parts[65].transparent = key;
+  EXPECT_FALSE(has_region) << "without a key colour the popup stays rectangular";
   OpenMenu(owner, with_submenu, [&](HWND popup) {
     const RECT r = ItemRectIn(popup, with_submenu, 0);
     submenu_width = r.right - r.left;
