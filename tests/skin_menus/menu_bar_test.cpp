@@ -171,5 +171,39 @@ TEST_F(MenuTest, MovingToALowerRowFurtherRightKeepsTheDropDown) {
   DestroyMenu(bar);
 }
 
+// The system's own loop through the bar (the keyboard's): the item it
+// selects is drawn open, and its drop-down is placed under the skinned item.
+TEST_F(MenuTest, TheKeyboardsBarLoopDrawsTheItemOpenAndPlacesItsDropDown) {
+  HMENU bar = WideBar();
+  HWND w = Form(600, 240, bar);
+  FrameWindow* f = FrameOf(w);
+  ASSERT_NE(f, nullptr);
+  PumpFor(50);
+  const Item first = Expected(w, *f, 0);
+  int state_in_loop = -1, hot_in_loop = -2;
+  RECT drop_down{};
+  RunSteps(w, {
+                  [&](HWND) {
+                    state_in_loop = f->button_state;
+                    hot_in_loop = f->menu_bar.hot_item;
+                    keybd_event(VK_DOWN, 0, 0, 0);
+                    keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
+                  },
+                  [&](HWND) {
+                    if (HWND popup = OpenPopup()) GetWindowRect(popup, &drop_down);
+                  },
+              });
+  SendMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, 0);
+  PumpFor(100);
+  EXPECT_EQ(state_in_loop, 9);
+  EXPECT_EQ(hot_in_loop, 0);
+  EXPECT_EQ(drop_down.top, first.rect.bottom) << "placed under the skinned item";
+  EXPECT_EQ(drop_down.left, std::max<LONG>(first.rect.left, 0) + 1);
+  EXPECT_EQ(f->button_state, 0) << "the loop over, nothing is drawn open";
+  EXPECT_EQ(OpenPopup(), nullptr);
+  DestroyWindow(w);
+  DestroyMenu(bar);
+}
+
 }  // namespace
 }  // namespace tebix::test
