@@ -34,11 +34,6 @@ int RowOf(int item_top, int bar_top, int system_row_height, int rows) {
   return std::min(row, rows - 1);
 }
 
-int RowCount(int height, int system_row_height) {
-  if (system_row_height <= 0 || height <= 0) return 1;
-  return std::max(1, (height + system_row_height - 1) / system_row_height);
-}
-
 layout::Rect SkinnedItemRect(const layout::Rect& system_item, const layout::Rect& system_bar,
                              const layout::Rect& skinned_bar, int row, int skin_row_height, int shift) {
   const int dx = skinned_bar.left - system_bar.left + shift;

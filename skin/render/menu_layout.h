@@ -51,8 +51,6 @@ inline constexpr int kSubmenuExtra = 10;
 // top divided by the system's row height, rounded up, and kept to the rows
 // the bar has (an item reported a pixel low stays in the last row).
 int RowOf(int item_top, int bar_top, int system_row_height, int rows);
-// Rows of a bar of `height` at the system's row height (at least one).
-int RowCount(int height, int system_row_height);
 
 // An item's rectangle on the skinned bar (bar-relative when `skinned_bar`
 // is, screen coordinates when it is): the system's place moved by the

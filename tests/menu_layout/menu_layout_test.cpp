@@ -52,10 +52,6 @@ TEST(MenuLayout, RowsRoundUp) {
   for (const auto& c : cases) {
     EXPECT_EQ(RowOf(c.item_top, c.bar_top, c.row_height, c.rows), c.want) << c.item_top << " " << c.bar_top;
   }
-  EXPECT_EQ(RowCount(19, 19), 1);
-  EXPECT_EQ(RowCount(38, 19), 2);
-  EXPECT_EQ(RowCount(39, 19), 3);
-  EXPECT_EQ(RowCount(0, 19), 1);
 }
 
 TEST(MenuLayout, SkinnedItemRectangles) {

@@ -147,6 +147,45 @@ TEST_F(MenuTest, HighlightAndDisabledItemsByPixels) {
   DestroyMenu(menu);
 }
 
+// An item with pictures of its own for the check states shows the one for
+// its state, never both.
+TEST_F(MenuTest, CheckPicturesFollowTheItemsState) {
+  HWND owner = Form();
+  HDC screen = GetDC(nullptr);
+  auto solid = [screen](COLORREF colour) {
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH brush = CreateSolidBrush(colour);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+  };
+  const COLORREF unchecked_colour = RGB(0, 160, 0), checked_colour = RGB(0, 0, 200);
+  HBITMAP unchecked = solid(unchecked_colour), checked = solid(checked_colour);
+  ReleaseDC(nullptr, screen);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | MF_CHECKED, 1, L"checked");
+  AppendMenuW(menu, MF_STRING, 2, L"unchecked");
+  for (UINT id : {1u, 2u}) SetMenuItemBitmaps(menu, id, MF_BYCOMMAND, unchecked, checked);
+  Capture shot;
+  RECT rects[2]{};
+  OpenMenu(owner, menu, [&](HWND popup) {
+    for (int i = 0; i < 2; ++i) rects[i] = ItemRectIn(popup, menu, i);
+    shot = CaptureWindow(popup);
+  });
+  for (int i = 0; i < 2; ++i) {
+    const COLORREF want = i == 0 ? checked_colour : unchecked_colour;
+    EXPECT_EQ(shot.At(rects[i].left + 8, (rects[i].top + rects[i].bottom) / 2), want) << "item " << i;
+  }
+  DestroyMenu(menu);
+  DeleteObject(unchecked);
+  DeleteObject(checked);
+}
+
 TEST_F(MenuTest, TextPlacesAndWideTextUnderAnyCodePage) {
   HWND owner = Form();  // an ANSI window owns the menu
   HMENU menu = CreatePopupMenu();
