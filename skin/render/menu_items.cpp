@@ -1,5 +1,6 @@
 #include "skin/render/menu_items.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -48,6 +49,24 @@ void Forget(MenuItemRecord* record) {
   g_record_set.erase(record);
 }
 
+// Frees the records of converted menus the host has destroyed since.
+void PruneDestroyedMenus() {
+  std::vector<HMENU> gone;
+  for (HMENU m : g_converted) {
+    if (!IsMenu(m)) gone.push_back(m);
+  }
+  if (gone.empty()) return;
+  auto destroyed = [&gone](HMENU m) { return std::find(gone.begin(), gone.end(), m) != gone.end(); };
+  g_converted.erase(std::remove_if(g_converted.begin(), g_converted.end(), destroyed), g_converted.end());
+  g_records.erase(std::remove_if(g_records.begin(), g_records.end(),
+                                 [&](const std::unique_ptr<MenuItemRecord>& r) {
+                                   if (!destroyed(r->menu)) return false;
+                                   g_record_set.erase(r.get());
+                                   return true;
+                                 }),
+                  g_records.end());
+}
+
 }  // namespace
 
 MenuItemRecord* RecordOf(ULONG_PTR item_data) {
@@ -58,6 +77,7 @@ MenuItemRecord* RecordOf(ULONG_PTR item_data) {
 
 int ConvertMenu(HMENU menu, bool bar) {
   if (menu == nullptr || !IsMenu(menu) || !SkinLoaded()) return 0;
+  PruneDestroyedMenus();
   const int count = GetMenuItemCount(menu);
   int converted = 0;
   for (int i = 0; i < count; ++i) {
@@ -74,6 +94,7 @@ int ConvertMenu(HMENU menu, bool bar) {
     if (info.fType & MFT_BITMAP) continue;
     if (bar && IsSystemBarBitmap(info.hbmpItem)) continue;
     auto record = std::make_unique<MenuItemRecord>();
+    record->menu = menu;
     record->state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
     record->index = i;
     record->bar = bar;

@@ -16,6 +16,7 @@ namespace tebix {
 struct MenuItemRecord {
   static constexpr std::size_t kTextCapacity = 256;  // characters, terminator included
 
+  HMENU menu = nullptr;      // the menu the item belongs to
   UINT state = 0;            // GetMenuState at conversion (MF_POPUP, MF_SEPARATOR)
   int index = 0;             // place in the menu bar (menu-bar items)
   bool bar = false;          // an item of a window's menu bar
@@ -33,7 +34,9 @@ MenuItemRecord* RecordOf(ULONG_PTR item_data);
 // Converts every plain item of `menu` (popup items; with `bar` the items of
 // a menu bar, keeping their bitmaps). Items already owner-drawn or carrying
 // data are left to their application. Returns how many were converted; a
-// menu with at least one is listed for the restore.
+// menu with at least one is listed for the restore. The records of listed
+// menus that no longer exist are freed first, so that a host making a new
+// context menu for every click does not pile them up.
 int ConvertMenu(HMENU menu, bool bar);
 // Whether `menu` is on the converted-menu list.
 bool MenuConverted(HMENU menu);

@@ -101,6 +101,14 @@ TEST_F(MenuTest, ConvertedItemsTakeTheSkinsSizes) {
   EXPECT_EQ(RecordOf(ItemInfo(plain, 0).dwItemData)->Text(), L"Same");
   DestroyMenu(plain);
   DestroyMenu(with_submenu);
+  // A new menu for every opening: the records of destroyed ones are freed.
+  for (int round = 0; round < 3; ++round) {
+    HMENU fresh = CreatePopupMenu();
+    for (int i = 0; i < 5; ++i) AppendMenuW(fresh, MF_STRING, 1 + i, L"again");
+    OpenMenu(owner, fresh, [](HWND) {});
+    EXPECT_EQ(MenuRecordCount(), 5u) << "round " << round;
+    DestroyMenu(fresh);
+  }
 }
 
 TEST_F(MenuTest, HighlightAndDisabledItemsByPixels) {
