@@ -361,7 +361,9 @@ LRESULT CommonMessage(FrameWindow& f, UINT message, WPARAM wparam, LPARAM lparam
     case WM_LBUTTONUP: return OnClientMouse(f, message, wparam, lparam);
     case WM_TIMER:
     case WM_CAPTURECHANGED:
-    case WM_MENUSELECT: return OnMenuTracking(f, message, wparam, lparam);
+    case WM_MENUSELECT:
+    case WM_MEASUREITEM:  // the menu bar's converted items, measured and drawn without a popup
+    case WM_DRAWITEM: return OnMenuTracking(f, message, wparam, lparam);
   }
   handled = false;
   return 0;

@@ -21,6 +21,8 @@ std::vector<HWND> g_menus;      // popup menu windows alive on the skinned threa
 std::vector<SavedProc> g_saved;  // windows carrying the one-shot procedure
 
 bool IsMenuItemMessage(const CWPSTRUCT& sent) {
+  // A popup being opened: what its owner changes in it still gets converted.
+  if (sent.message == WM_INITMENUPOPUP) return sent.wParam != 0;
   if (sent.lParam == 0) return false;
   if (sent.message == WM_MEASUREITEM) {
     const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(sent.lParam);
@@ -41,7 +43,7 @@ LRESULT CALLBACK OneShotProc(HWND window, UINT message, WPARAM wparam, LPARAM lp
   const SavedProc saved = *it;
   g_saved.erase(it);
   SetProc(window, saved.unicode, saved.proc);
-  if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && g_handler != nullptr) {
+  if ((message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_INITMENUPOPUP) && g_handler != nullptr) {
     return g_handler(window, message, wparam, lparam, saved.proc, saved.unicode);
   }
   return CallProc(saved.proc, saved.unicode, window, message, wparam, lparam);

@@ -14,7 +14,8 @@
 
 namespace tebix {
 
-// Draws or measures the skin's owner-drawn items; passes everything else to
+// Draws or measures the skin's owner-drawn items (and sees a popup's
+// WM_INITMENUPOPUP, to convert it after its owner); passes everything else to
 // `saved` (called with the A or W functions as `unicode` says).
 using OwnerDrawnMenuHandler = LRESULT (*)(HWND window, UINT message, WPARAM wparam, LPARAM lparam, WNDPROC saved,
                                           bool unicode);

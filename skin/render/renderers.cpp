@@ -14,6 +14,7 @@
 #include "skin/render/list_view.h"
 #include "skin/render/picture_box.h"
 #include "skin/render/plain_bordered.h"
+#include "skin/render/popup_menu.h"
 #include "skin/render/rich_edit.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
@@ -47,6 +48,7 @@ std::span<const RendererEntry> AllRenderers() {
       kMdiFormFrameRenderer,
       kMfcMainFrameRenderer,
       kMfcMdiChildFrameRenderer,
+      kPopupMenuRenderer,
   };
   return renderers;
 }
@@ -60,10 +62,12 @@ void StartRenderers() {
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
   StartFrames();
+  StartMenus();
 }
 
 void StopRenderers() {
   SetRenderers({});
+  StopMenus();
   for (int type : {1006, 1009, 1012}) RegisterPaintSubstitute(type, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   StopFrames();

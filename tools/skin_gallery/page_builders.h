@@ -12,6 +12,7 @@ void BuildTabs(HWND panel);
 void BuildScrollBars(HWND panel);
 void BuildRanges(HWND panel);
 void BuildBars(HWND panel);
+void BuildMenus(HWND panel);  // menu_page.cpp
 void BuildDates(HWND panel);
 void BuildGrids(HWND panel);
 void BuildOther(HWND panel);

@@ -24,6 +24,7 @@ constexpr Page kPages[] = {
     {L"scrollbars", L"Scroll bars", pages::BuildScrollBars},
     {L"ranges", L"Progress, trackbars, up-downs, headers", pages::BuildRanges},
     {L"bars", L"Menus, status bars, toolbars", pages::BuildBars},
+    {L"menus", L"Menus", pages::BuildMenus},
     {L"dates", L"Dates", pages::BuildDates},
     {L"grids", L"Data controls and grids", pages::BuildGrids},
     {L"other", L"Other windows", pages::BuildOther},

@@ -79,7 +79,7 @@ TEST(OptionsTest, PagesAreFoundByNameTitleOrNumber) {
   for (const Case& c :
        {Case{L"buttons", buttons}, Case{L"BUTTONS", buttons}, Case{L"Buttons", buttons}, Case{L"2", buttons},
         Case{L"1", &Pages().front()}, Case{L"Edit, list and combo boxes", &Pages()[2]},
-        Case{L"10", &Pages()[9]}, Case{L"0", nullptr}, Case{L"11", nullptr}, Case{L"", nullptr},
+        Case{L"10", &Pages()[9]}, Case{L"11", &Pages()[10]}, Case{L"0", nullptr}, Case{L"12", nullptr}, Case{L"", nullptr},
         Case{L"button", nullptr}}) {
     EXPECT_EQ(FindPage(c.key), c.expected) << testing::PrintToString(std::wstring(c.key));
   }
