@@ -23,7 +23,7 @@ constexpr Page kPages[] = {
     {L"tabs", L"Tabs and pictures", pages::BuildTabs},
     {L"scrollbars", L"Scroll bars", pages::BuildScrollBars},
     {L"ranges", L"Progress, trackbars, up-downs, headers", pages::BuildRanges},
-    {L"bars", L"Menus, status bars, toolbars", pages::BuildBars},
+    {L"bars", L"Status bars and toolbars", pages::BuildBars},
     {L"menus", L"Menus", pages::BuildMenus},
     {L"dates", L"Dates", pages::BuildDates},
     {L"grids", L"Data controls and grids", pages::BuildGrids},
