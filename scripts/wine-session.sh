@@ -62,7 +62,11 @@ wine_session_start() {
   local stamp="$WINEPREFIX/.vdk-prefix"
   if [ ! -f "$WINEPREFIX/system.reg" ] || ! cmp -s "$VDK_ROOT/scripts/wine-prefix.reg" "$stamp"; then
     wineboot -i >/dev/null 2>&1 || true
-    wine regedit /S "$(winepath -w "$VDK_ROOT/scripts/wine-prefix.reg")" >/dev/null 2>&1
+    # regedit reads a file without a byte-order mark in the ANSI code page:
+    # give it UTF-16 so the Chinese names arrive whole.
+    local wide="$WINEPREFIX/.vdk-prefix.reg"
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$VDK_ROOT/scripts/wine-prefix.reg"; } > "$wide"
+    wine regedit /S "$(winepath -w "$wide")" >/dev/null 2>&1
     cp "$VDK_ROOT/scripts/wine-prefix.reg" "$stamp"
   fi
   # Wine's own Marlett (it draws the caption buttons) is not always found
