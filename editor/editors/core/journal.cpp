@@ -43,14 +43,12 @@ bool SameName(const std::string& a, const std::string& b) {
 }
 
 struct Writer {
-  std::vector<std::uint8_t> bytes;
+  std::string bytes;
   void put(std::uint64_t v, int width) {
-    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < width; ++i) bytes += static_cast<char>(v >> (8 * i));
   }
-  void put(const void* data, std::size_t n) {
-    auto p = static_cast<const std::uint8_t*>(data);
-    bytes.insert(bytes.end(), p, p + n);
-  }
+  void put(const void* data, std::size_t n) { bytes.append(static_cast<const char*>(data), n); }
+  const std::uint8_t* data() const { return reinterpret_cast<const std::uint8_t*>(bytes.data()); }
 };
 
 // Reads little-endian numbers from a block; `ok` turns false on a read past
@@ -83,7 +81,7 @@ struct Reader {
   }
 };
 
-std::vector<std::uint8_t> Header(const std::filesystem::path& gameFile, std::uint64_t size) {
+std::string Header(const std::filesystem::path& gameFile, std::uint64_t size) {
   Writer w;
   std::string name = Utf8Name(gameFile);
   w.put(kMagic, 4);
@@ -91,11 +89,11 @@ std::vector<std::uint8_t> Header(const std::filesystem::path& gameFile, std::uin
   w.put(name.size(), 2);
   w.put(name.data(), name.size());
   w.put(size, 8);
-  w.put(Crc32(w.bytes.data(), w.bytes.size()), 4);
+  w.put(Crc32(w.data(), w.bytes.size()), 4);
   return w.bytes;
 }
 
-std::vector<std::uint8_t> Encode(const Entry& e) {
+std::string Encode(const Entry& e) {
   Writer p;
   p.put(e.sequence, 8);
   p.put(static_cast<std::uint64_t>(e.time), 8);
@@ -114,7 +112,7 @@ std::vector<std::uint8_t> Encode(const Entry& e) {
   Writer w;
   w.put(p.bytes.size(), 4);
   w.put(p.bytes.data(), p.bytes.size());
-  w.put(Crc32(p.bytes.data(), p.bytes.size()), 4);
+  w.put(Crc32(p.data(), p.bytes.size()), 4);
   return w.bytes;
 }
 
@@ -165,14 +163,14 @@ void FlushToDisk(std::FILE* f) {
 }
 
 void Append(const std::filesystem::path& gameFile, std::uint64_t gameSize, const Contents& contents,
-            const std::vector<std::uint8_t>& entry) {
+            const std::string& entry) {
   const std::filesystem::path path = JournalPathFor(gameFile);
   const std::string refused = "无法写入变更日志 " + DisplayName(path) + "，未写入任何数据";
   try {
     if (contents.exists && contents.tornTail) std::filesystem::resize_file(path, contents.validEnd);
-    std::vector<std::uint8_t> bytes;
+    std::string bytes;
     if (!contents.exists || contents.validEnd == 0) bytes = Header(gameFile, gameSize);
-    bytes.insert(bytes.end(), entry.begin(), entry.end());
+    bytes += entry;
 #ifdef _WIN32
     std::FILE* f = _wfopen(path.c_str(), contents.exists && contents.validEnd ? L"ab" : L"wb");
 #else
