@@ -355,6 +355,11 @@ TEST(Journal, UndoRestoresAndRefusesAfterOutsideChange) {
 
   ASSERT_EQ(game.run({"undo", shared.string()}).code, kDone);
   EXPECT_EQ(Game::read(shared), afterFirst);
+  // Every entry counts as applied with the later ones rolled back.
+  h = game.run({"history", shared.string()});
+  EXPECT_EQ(h.out.find("interrupted"), std::string::npos) << h.out;
+  EXPECT_NE(h.out.find("applied, undone by #3)"), std::string::npos) << h.out;
+  EXPECT_NE(h.out.find("undo #2"), std::string::npos) << h.out;
   // An outside change to the first write's bytes: refused, nothing changes.
   Bytes outside = afterFirst;
   const std::size_t at = Weapons().layout->offsetOf(3) + 8;

@@ -464,12 +464,14 @@ int History(const std::filesystem::path& file, std::ostream& out) {
   for (const journal::Entry& e : contents.entries)
     if (e.kind == journal::Kind::Undo) undoneBy[e.undone] = e.sequence;
   const std::optional<GameFileKind> kind = KindOfFile(file);
-  for (const journal::Entry& e : contents.entries) {
+  const std::vector<journal::State> states = journal::States(contents, game);
+  for (std::size_t k = 0; k < contents.entries.size(); ++k) {
+    const journal::Entry& e = contents.entries[k];
     std::size_t bytes = 0;
     for (const journal::Change& c : e.changes) bytes += c.after.size();
     out << "#" << e.sequence << "  " << TimeText(e.time) << "  "
         << (e.kind == journal::Kind::Write ? "write" : "undo #" + std::to_string(e.undone)) << "  " << e.note
-        << "  (" << bytes << " bytes, " << journal::StateName(journal::StateOf(e, game));
+        << "  (" << bytes << " bytes, " << journal::StateName(states[k]);
     if (auto it = undoneBy.find(e.sequence); it != undoneBy.end()) out << ", undone by #" << it->second;
     out << ")\n";
     for (const journal::Change& c : e.changes) {

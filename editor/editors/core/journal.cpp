@@ -375,6 +375,36 @@ State StateOf(const Entry& entry, GameFile& game) {
   return each ? State::Partial : State::Changed;
 }
 
+std::vector<State> States(const Contents& contents, GameFile& game) {
+  std::vector<State> states(contents.entries.size(), State::Applied);
+  std::map<std::uint64_t, std::uint8_t> bytes;
+  auto current = [&](std::uint64_t at) -> int {
+    auto it = bytes.find(at);
+    if (it != bytes.end()) return it->second;
+    if (at >= game.size()) return -1;
+    return bytes[at] = ReadAt(game, at, 1)[0];
+  };
+  for (std::size_t k = contents.entries.size(); k-- > 0;) {
+    const Entry& e = contents.entries[k];
+    bool allNew = true, allOld = true, each = true;
+    for (const Change& c : e.changes)
+      for (std::size_t i = 0; i < c.after.size(); ++i) {
+        const int now = current(c.offset + i);
+        allNew = allNew && now == c.after[i];
+        allOld = allOld && now == c.before[i];
+        each = each && (now == c.after[i] || now == c.before[i]);
+      }
+    const bool newest = k + 1 == contents.entries.size();
+    states[k] = allNew ? State::Applied
+                : newest && allOld ? State::NotApplied
+                : newest && each   ? State::Partial
+                                   : State::Changed;
+    for (const Change& c : e.changes)
+      for (std::size_t i = 0; i < c.before.size(); ++i) bytes[c.offset + i] = c.before[i];
+  }
+  return states;
+}
+
 std::vector<const Entry*> UndoableWrites(const Contents& contents) {
   std::vector<const Entry*> writes;
   std::vector<std::uint64_t> undone;

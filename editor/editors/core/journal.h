@@ -108,6 +108,11 @@ enum class State {
 };
 const char* StateName(State state);
 State StateOf(const Entry& entry, GameFile& game);
+// The state of every entry against the file as it would be with the later
+// entries rolled back, so that a write a later one changed again still
+// counts as applied, and Changed means a change from outside. NotApplied and
+// Partial are only given to the newest entry (an interrupted write).
+std::vector<State> States(const Contents& contents, GameFile& game);
 
 // The writes that `Undo` would revert, newest first: entries of kind Write
 // that no Undo entry has reverted.
