@@ -4,7 +4,7 @@ set -euo pipefail
 
 need=(mingw-w64 g++-mingw-w64-i686-posix cmake ninja-build clang llvm lld libclang-rt-14-dev
       wine wine32:i386 xvfb xauth imagemagick fonts-wqy-microhei fonts-wqy-zenhei fonts-wine
-      googletest libcapstone-dev python3 x11-utils locales)
+      googletest libcapstone-dev python3 x11-utils locales nlohmann-json3-dev libcli11-dev)
 
 missing=()
 for p in "${need[@]}"; do

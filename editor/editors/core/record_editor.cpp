@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "editor/editors/core/journal.h"
 #include "editor/game_file.h"
 
 namespace vdk::editors {
@@ -417,25 +418,28 @@ FormValues ShowRecord(const std::filesystem::path& file, const RecordLayout& lay
 std::vector<FieldError> WriteRecords(const std::filesystem::path& file, std::span<const RecordRef> records,
                                      FormValues& values) {
   GameFile game(file, RequiredEnd(records));
-  std::vector<std::vector<std::uint8_t>> bytes;
+  std::vector<std::vector<std::uint8_t>> bytes, original;
   std::vector<std::vector<bool>> touched(records.size());
   std::vector<FieldError> errors;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const RecordRef& ref = records[i];
     bytes.push_back(ReadBytes(game, ref.layout->offsetOf(ref.record), ref.layout->recordSize));
+    original.push_back(bytes.back());
     std::vector<FieldError> found = EncodeRecord(*ref.layout, values, bytes.back(), touched[i]);
     errors.insert(errors.end(), found.begin(), found.end());
   }
   if (!errors.empty()) return errors;  // nothing written; the file closes unchanged
 
+  // Only bytes that change are written, each write journaled first.
+  std::vector<journal::Change> changes;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const std::uint64_t start = records[i].layout->offsetOf(records[i].record);
-    for (std::size_t at = 0; at < bytes[i].size(); ++at) {
-      if (!touched[i][at]) continue;
-      game.FileCursor = static_cast<std::int32_t>(start + at + 1);
-      game.writeByte(bytes[i][at]);
-    }
+    std::vector<std::uint8_t> after = original[i];
+    for (std::size_t at = 0; at < bytes[i].size(); ++at)
+      if (touched[i][at]) after[at] = bytes[i][at];
+    for (journal::Change& c : journal::Differences(start, original[i], after)) changes.push_back(std::move(c));
   }
+  journal::WriteJournaled(game, changes);
   game.close();
   for (std::size_t i = 0; i < records.size(); ++i)
     for (const Field& field : records[i].layout->fields)

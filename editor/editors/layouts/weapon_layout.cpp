@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "editor/editors/core/shared_lists.h"
+#include "editor/editors/core/journal.h"
 #include "editor/game_file.h"
 
 namespace vdk::editors {
@@ -110,6 +111,7 @@ bool SetUpgradeClassOfEveryWeapon(const std::filesystem::path& file, UpgradeClas
   if (!value) return false;
   const std::uint32_t mask = 7u << field.shift;
   GameFile game(file, TableEnd());
+  std::vector<journal::Change> changes;
   for (std::uint32_t i = 0; i < kWeaponCount; ++i) {
     const std::int32_t start = static_cast<std::int32_t>(kWeaponTable + kWeaponSize * i + 1);
     game.FileCursor = start;
@@ -119,9 +121,11 @@ bool SetUpgradeClassOfEveryWeapon(const std::filesystem::path& file, UpgradeClas
     // Only the byte that holds the three bits can change.
     const int byte = field.shift / 8;
     if (((updated >> (8 * byte)) & 0xFF) == ((w >> (8 * byte)) & 0xFF)) continue;
-    game.FileCursor = start + byte;
-    game.writeByte(static_cast<std::uint8_t>(updated >> (8 * byte)));
+    changes.push_back({static_cast<std::uint64_t>(start - 1 + byte),
+                       {static_cast<std::uint8_t>(w >> (8 * byte))},
+                       {static_cast<std::uint8_t>(updated >> (8 * byte))}});
   }
+  journal::WriteJournaled(game, changes);
   game.close();
   return true;
 }
