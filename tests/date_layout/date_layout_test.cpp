@@ -68,25 +68,5 @@ TEST(ProbeButton, FindsTheButtonInsideItsEstimate) {
   EXPECT_EQ(ProbeButton({}, [](int, int) { return true; }), Box{});
 }
 
-TEST(TitleButtonPart, OnlyTheButtonTheStateBelongsToChanges) {
-  using enum MouseState;
-  constexpr auto kPrev = TitleButton::kPrevious;
-  constexpr auto kNext = TitleButton::kNext;
-  struct Case {
-    TitleButton button;
-    bool disabled;
-    MouseState state;
-    TitleButton owner;
-    int part;
-  } cases[] = {
-      {kPrev, false, kNormal, kPrev, 253}, {kPrev, false, kHot, kPrev, 254}, {kPrev, false, kPressed, kPrev, 255},
-      {kPrev, true, kHot, kPrev, 256},     {kPrev, false, kHot, kNext, 253}, {kNext, false, kHot, kNext, 258},
-      {kNext, false, kPressed, kNext, 259}, {kNext, false, kPressed, kPrev, 257}, {kNext, true, kNormal, kNext, 260},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(TitleButtonPart(c.button, c.disabled, c.state, c.owner), c.part);
-  }
-}
-
 }  // namespace
 }  // namespace tebix::dates

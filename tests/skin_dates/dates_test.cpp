@@ -226,6 +226,7 @@ TEST_F(DatesTest, TitleButtonsShowTheStateOfTheirOwn) {
       {"hovering next", WM_MOUSEMOVE, kNext, false, 253, 258},
       {"hovering previous", WM_MOUSEMOVE, kPrevious, false, 254, 257},
       {"moved off both", WM_MOUSEMOVE, 0, false, 253, 257},
+      {"left the calendar", WM_MOUSELEAVE, 0, false, 253, 257},
       {"pressing next", WM_LBUTTONDOWN, kNext, false, 253, 259},
       {"disabled", 0, 0, true, 256, 260},
   };
