@@ -239,6 +239,9 @@ BOOL EndOffScreen(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
       BitBlt(record->real_dc, 0, 0, client.right, client.bottom, composed, 0, 0, SRCCOPY);
       RestoreDC(record->real_dc, saved);
       DiscardMemoryDc(composed, bitmap);
+    } else {
+      // Out of GDI resources: the calendar's drawing as it is, not lost.
+      BitBlt(record->real_dc, 0, 0, client.right, client.bottom, record->memory_dc, 0, 0, SRCCOPY);
     }
   }
   DiscardMemoryDc(record->memory_dc, record->bitmap);
