@@ -7,11 +7,13 @@
 #include "skin/render/combo_box.h"
 #include "skin/render/combo_list.h"
 #include "skin/render/control_bar.h"
+#include "skin/render/date_time_picker.h"
 #include "skin/render/edit.h"
 #include "skin/render/generic.h"
 #include "skin/render/group_box.h"
 #include "skin/render/list_box.h"
 #include "skin/render/list_view.h"
+#include "skin/render/month_calendar.h"
 #include "skin/render/picture_box.h"
 #include "skin/render/plain_bordered.h"
 #include "skin/render/popup_menu.h"
@@ -49,6 +51,7 @@ std::span<const RendererEntry> AllRenderers() {
       kMfcMainFrameRenderer,
       kMfcMdiChildFrameRenderer,
       kPopupMenuRenderer,
+      kDateTimePickerRenderer, kMonthCalendarRenderer,
   };
   return renderers;
 }
@@ -58,6 +61,7 @@ void StartRenderers() {
   RegisterPaintSubstitute(1006, kVbFramePaintSubstitute);
   RegisterPaintSubstitute(1009, kVbCommandButtonPaintSubstitute);
   RegisterPaintSubstitute(1012, kTabbedDialogPaintSubstitute);
+  RegisterPaintSubstitute(kMonthCalendarRedirect, kMonthCalendarPaintSubstitute);
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
@@ -69,6 +73,7 @@ void StopRenderers() {
   SetRenderers({});
   StopMenus();
   for (int type : {1006, 1009, 1012}) RegisterPaintSubstitute(type, {});
+  RegisterPaintSubstitute(kMonthCalendarRedirect, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   StopFrames();
   ClearScrollBarServices();

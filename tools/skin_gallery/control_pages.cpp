@@ -876,6 +876,16 @@ void BuildBars(HWND panel) {
 
 // --- Dates --------------------------------------------------------------------------
 
+// A calendar sized by the control to `months` months across (the width it
+// asks for one month, the 6 px gap between months), no wider than `width`.
+void FitCalendar(HWND calendar, int months, int width) {
+  RECT one{};
+  if (!SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&one)) || one.right <= 0) return;
+  const int wanted = months * (one.right + 6) - 6;
+  SetWindowPos(calendar, nullptr, 0, 0, std::min(wanted, width), one.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void BuildDates(HWND panel) {
   SYSTEMTIME date{};
   date.wYear = 2024;
@@ -885,35 +895,53 @@ void BuildDates(HWND panel) {
   date.wHour = 10;
   date.wMinute = 30;
 
-  kit::Heading(panel, L"Date and time pickers", kThird[0], 12, 400);
+  // Pickers down the first column.
+  kit::Heading(panel, L"Date and time pickers", kThird[0], 12, kThirdWidth);
   struct PickerCase {
     const wchar_t* label;
     const wchar_t* className;
     DWORD style;
+    bool enabled;
   };
   const PickerCase pickers[] = {
-      {L"Date (SysDateTimePick32)", L"SysDateTimePick32", DTS_SHORTDATEFORMAT},
-      {L"Time with an up-down (DTS_UPDOWN)", L"SysDateTimePick32", DTS_TIMEFORMAT | DTS_UPDOWN},
-      {L"DTPicker20WndClass", L"DTPicker20WndClass", DTS_SHORTDATEFORMAT},
+      {L"Short date (SysDateTimePick32)", L"SysDateTimePick32", DTS_SHORTDATEFORMAT, true},
+      {L"Long date (DTPicker20WndClass)", L"DTPicker20WndClass", DTS_LONGDATEFORMAT, true},
+      {L"Time with an up-down (DTS_UPDOWN)", L"SysDateTimePick32", DTS_TIMEFORMAT | DTS_UPDOWN, true},
+      {L"With a check box (DTS_SHOWNONE)", L"SysDateTimePick32", DTS_SHORTDATEFORMAT | DTS_SHOWNONE, true},
+      {L"Disabled", L"SysDateTimePick32", DTS_SHORTDATEFORMAT, false},
+      {L"Disabled time (DTS_UPDOWN)", L"DTPicker20WndClass", DTS_TIMEFORMAT | DTS_UPDOWN, false},
   };
-  for (int i = 0; i < 3; ++i) {
-    const HWND picker = Labelled(panel, pickers[i].label, pickers[i].className, L"",
-                                 pickers[i].style | WS_TABSTOP, 0, kThird[i], 34, 200, 24);
+  int y = 34;
+  for (const PickerCase& c : pickers) {
+    const HWND picker = Labelled(panel, c.label, c.className, L"", c.style | WS_TABSTOP, 0, kThird[0], y,
+                                 kThirdWidth, 24);
     SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+    if (!c.enabled) EnableWindow(picker, FALSE);
+    y += kLabelHeight + 1 + 24 + 8;
   }
 
-  kit::Heading(panel, L"Month calendars", kThird[0], 96, 400);
-  const wchar_t* calendars[] = {L"SysMonthCal32", L"MonthView20WndClass", L"msvb_lib_monthview"};
-  for (int i = 0; i < 3; ++i) {
+  // Calendars in the other two columns: one month with today marked, one
+  // with week numbers, and two months side by side.
+  kit::Heading(panel, L"Month calendars", kThird[1], 12, kThirdWidth);
+  struct CalendarCase {
+    const wchar_t* label;
+    const wchar_t* className;
+    DWORD style;
+    int x, y, months, width;
+  };
+  const CalendarCase calendars[] = {
+      {L"One month, today (SysMonthCal32)", L"SysMonthCal32", 0, kThird[1], 34, 1, kThirdWidth},
+      {L"Week numbers (MonthView20WndClass)", L"MonthView20WndClass", MCS_WEEKNUMBERS, kThird[2], 34, 1,
+       kThirdWidth},
+      {L"Two months (msvb_lib_monthview)", L"msvb_lib_monthview", 0, kThird[1], 248, 2,
+       kThird[2] + kThirdWidth - kThird[1]},
+  };
+  for (const CalendarCase& c : calendars) {
     const HWND calendar =
-        Labelled(panel, calendars[i], calendars[i], L"", WS_TABSTOP, 0, kThird[i], 118, kThirdWidth, 180);
+        Labelled(panel, c.label, c.className, L"", c.style | WS_TABSTOP, 0, c.x, c.y, c.width, 180);
     SendMessageW(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&date));
     SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
-    RECT size{};
-    if (SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&size)) && size.right > 0) {
-      SetWindowPos(calendar, nullptr, 0, 0, std::min<int>(size.right, kThirdWidth), size.bottom,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    FitCalendar(calendar, c.months, c.width);
   }
 }
 
