@@ -77,7 +77,7 @@ LRESULT CALLBACK GridStandIn(HWND window, UINT message, WPARAM wparam, LPARAM lp
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-// A data combo: paints its whole client, text and all, in red.
+// A data combo or list: paints its whole client, text and all, in red.
 LRESULT CALLBACK ComboStandIn(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_PAINT: {
@@ -107,6 +107,7 @@ LRESULT CALLBACK ComboStandIn(HWND window, UINT message, WPARAM wparam, LPARAM l
 
 const wchar_t* const kGrids[] = {L"ApexGrid.19", L"DataGridWndClass", L"MSFlexGridWndClass", L"MSHFlexGridWndClass"};
 const wchar_t* const kCombos[] = {L"DataComboWndClass", L"DBComboWndClass"};
+const wchar_t* const kLists[] = {L"DBListWndClass", L"DataListWndClass"};
 
 std::string Narrow(const wchar_t* text) {
   const std::wstring wide = text;
@@ -119,6 +120,7 @@ class GridTest : public EngineTest {
     EngineTest::SetUp();
     for (const wchar_t* name : kGrids) RegisterPlainClass(name, GridStandIn);
     for (const wchar_t* name : kCombos) RegisterPlainClass(name, ComboStandIn);
+    for (const wchar_t* name : kLists) RegisterPlainClass(name, ComboStandIn);
     g_seen = {};
   }
   HWND Control(const wchar_t* class_name, int height = kHeight) {
@@ -210,22 +212,34 @@ TEST_F(GridTest, ApexGridFrameIsDrawnBeforeTheGridPaintsIntoAMemoryDc) {
   EXPECT_EQ(WindowPixel(w, middle, 0), SkinColour(15));
 }
 
-TEST_F(GridTest, DataComboTextStaysOffItsButton) {
-  for (const wchar_t* combo : kCombos) {
-    const std::string name = Narrow(combo);
-    HWND w = Control(combo, 24);
+TEST_F(GridTest, DataControlsPaintOnlyInsideTheirRingAndOffTheComboButton) {
+  const struct {
+    const wchar_t* class_name;
+    int height;
+    int button;  // columns kept for the drop button
+  } cases[] = {
+      {L"DataComboWndClass", 24, 18},
+      {L"DBComboWndClass", 24, 18},
+      {L"DBListWndClass", 60, 0},
+      {L"DataListWndClass", 60, 0},
+  };
+  for (const auto& c : cases) {
+    const std::string name = Narrow(c.class_name);
+    HWND w = Control(c.class_name, c.height);
     ASSERT_NE(ObjectOf(w), nullptr) << name;
     const Pixels shown = CaptureClient(w);
-    int red_in_item = 0, red_on_button = 0;
+    const RECT item{2, 2, shown.width - 2 - c.button, shown.height - 2};
+    int red_inside = 0, red_outside = 0;
     for (int y = 0; y < shown.height; ++y) {
       for (int x = 0; x < shown.width; ++x) {
         const bool red = shown.at(x, y) == kRed;
-        if (x >= shown.width - 18) red_on_button += red;
-        else red_in_item += red;
+        const POINT p{x, y};
+        if (PtInRect(&item, p)) red_inside += red;
+        else red_outside += red;
       }
     }
-    EXPECT_GT(red_in_item, 0) << name << ": the control's own painting lost";
-    EXPECT_EQ(red_on_button, 0) << name << ": the control painted over its button";
+    EXPECT_GT(red_inside, (item.right - item.left) * (item.bottom - item.top) / 2) << name << ": the control's painting lost";
+    EXPECT_EQ(red_outside, 0) << name << ": the control painted over its ring or button";
     DestroyWindow(w);
   }
 }
