@@ -252,13 +252,19 @@ TEST_F(GridTest, DataComboReleaseReachesTheControlOnce) {
   for (const auto& click : clicks) {
     HWND w = Control(L"DataComboWndClass", 24);
     g_seen.button_ups = 0;
+    const Pixels normal = CaptureClient(w);
+    const RECT button{normal.width - 16, 4, normal.width - 4, normal.height - 4};
     const LPARAM at = MAKELPARAM(click.x, 10);
     SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at);
     EXPECT_EQ(GetCapture(), w) << click.name;
+    const int pressed_differences = Differences(CaptureClient(w), normal, button);
     SendMessageW(w, WM_LBUTTONUP, 0, at);
     Pump();
     EXPECT_EQ(g_seen.button_ups, 1) << click.name;
     EXPECT_EQ(GetCapture(), nullptr) << click.name;
+    // Only a press on the button shows it pressed, and the release shows it normal again.
+    EXPECT_EQ(pressed_differences > 0, click.x > kWidth - 22) << click.name;
+    EXPECT_EQ(Differences(CaptureClient(w), normal, button), 0) << click.name;
     DestroyWindow(w);
   }
 }
