@@ -932,8 +932,10 @@ void BuildGrids(HWND panel) {
     const HWND grid = Labelled(panel, grids[i], grids[i], L"", WS_TABSTOP | bars, WS_EX_CLIENTEDGE, kThird[i % 3], y,
                                kThirdWidth, kGridHeight);
     if (flex) {
+      // Scrolled one column in: the last columns end short of the right
+      // edge, so the grid's own button-face background shows there.
       kit::SetScroll(grid, SB_VERT, 0, 39, 6, 0);
-      kit::SetScroll(grid, SB_HORZ, 0, 3, 2, 0);
+      kit::SetScroll(grid, SB_HORZ, 0, 3, 2, 1);
     }
   }
 
