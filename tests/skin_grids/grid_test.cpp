@@ -22,7 +22,8 @@ constexpr COLORREF kGreen = RGB(30, 200, 30);
 constexpr UINT kDrawNow = WM_APP + 1;
 
 // How the stand-in grid paints on WM_PAINT.
-enum class Way { kBeginPaint, kGetDcInPaint };
+// kCellsOnly paints the cells and leaves the rest of the DC as it was given.
+enum class Way { kBeginPaint, kGetDcInPaint, kCellsOnly };
 
 struct Seen {
   Way way = Way::kBeginPaint;
@@ -33,10 +34,10 @@ struct Seen {
 };
 Seen g_seen;
 
-void PaintCells(HWND window, HDC dc, bool cells = true) {
+void PaintCells(HWND window, HDC dc, bool cells = true, bool background = true) {
   RECT client{};
   GetClientRect(window, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (background) FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   if (!cells) return;
   HBRUSH red = CreateSolidBrush(kRed);
   FillRect(dc, &kRedCell, red);
@@ -55,7 +56,7 @@ LRESULT CALLBACK GridStandIn(HWND window, UINT message, WPARAM wparam, LPARAM lp
         GetWindowRect(window, &outer);
         g_seen.frame_in_paint = WindowPixel(window, (outer.right - outer.left) / 2, 0);
         g_seen.memory_dc_in_paint = GetObjectType(dc) == OBJ_MEMDC;
-        PaintCells(window, dc, g_seen.way == Way::kBeginPaint);
+        PaintCells(window, dc, g_seen.way != Way::kGetDcInPaint, g_seen.way != Way::kCellsOnly);
       }
       EndPaint(window, &ps);
       if (g_seen.way == Way::kGetDcInPaint) {
@@ -145,7 +146,9 @@ TEST_F(GridTest, ButtonFaceShowsTheSkinBackgroundAndCellsKeepTheirColours) {
   const struct {
     Way way;
     const char* name;
-  } ways[] = {{Way::kBeginPaint, "BeginPaint"}, {Way::kGetDcInPaint, "GetDC while painting"}};
+  } ways[] = {{Way::kBeginPaint, "BeginPaint"},
+              {Way::kGetDcInPaint, "GetDC while painting"},
+              {Way::kCellsOnly, "BeginPaint, cells only"}};
   for (const wchar_t* grid : kGrids) {
     for (const auto& way : ways) {
       const std::string name = Narrow(grid) + " through " + way.name;
