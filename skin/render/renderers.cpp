@@ -3,13 +3,19 @@
 
 #include "skin/attach/frame.h"
 #include "skin/attach/paint_redirect.h"
+#include "skin/render/apex_grid.h"
 #include "skin/render/button.h"
 #include "skin/render/combo_box.h"
 #include "skin/render/combo_list.h"
 #include "skin/render/control_bar.h"
+#include "skin/render/data_combo.h"
+#include "skin/render/data_grid.h"
+#include "skin/render/data_list.h"
 #include "skin/render/date_time_picker.h"
 #include "skin/render/edit.h"
+#include "skin/render/flex_grid.h"
 #include "skin/render/generic.h"
+#include "skin/render/grid_compose.h"
 #include "skin/render/group_box.h"
 #include "skin/render/list_box.h"
 #include "skin/render/list_view.h"
@@ -52,6 +58,7 @@ std::span<const RendererEntry> AllRenderers() {
       kMfcMdiChildFrameRenderer,
       kPopupMenuRenderer,
       kDateTimePickerRenderer, kMonthCalendarRenderer,
+      kDataComboRenderer, kDataListRenderer, kDataGridRenderer, kApexGridRenderer, kFlexGridRenderer,
   };
   return renderers;
 }
@@ -62,6 +69,10 @@ void StartRenderers() {
   RegisterPaintSubstitute(1009, kVbCommandButtonPaintSubstitute);
   RegisterPaintSubstitute(1012, kTabbedDialogPaintSubstitute);
   RegisterPaintSubstitute(kMonthCalendarRedirect, kMonthCalendarPaintSubstitute);
+  RegisterPaintSubstitute(1002, kApexGridPaintSubstitute);
+  RegisterPaintSubstitute(1004, kDataGridPaintSubstitute);
+  RegisterDcSubstitute(1004, kGridDcSubstitute);
+  RegisterPaintSubstitute(1011, kFlexGridPaintSubstitute);
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, kVbButtonDcSubstitute);
   RegisterScrollBarServices();
   RegisterGenericSubstitutes();
@@ -74,6 +85,8 @@ void StopRenderers() {
   StopMenus();
   for (int type : {1006, 1009, 1012}) RegisterPaintSubstitute(type, {});
   RegisterPaintSubstitute(kMonthCalendarRedirect, {});
+  for (int type : {1002, 1004, 1011}) RegisterPaintSubstitute(type, {});
+  RegisterDcSubstitute(1004, {});
   for (int type : {1007, 1008, 1009}) RegisterDcSubstitute(type, {});
   StopFrames();
   ClearScrollBarServices();

@@ -954,8 +954,17 @@ void BuildGrids(HWND panel) {
                             L"MSHFlexGridWndClass", L"VSFlexGrid8L"};
   for (int i = 0; i < 5; ++i) {
     const int y = i < 3 ? 32 : 198;
-    Labelled(panel, grids[i], grids[i], L"", WS_TABSTOP, WS_EX_CLIENTEDGE, kThird[i % 3], y, kThirdWidth,
-             kGridHeight);
+    // The flex grids scroll their rows and columns with the skin's bars.
+    const bool flex = i == 2 || i == 3;
+    const DWORD bars = flex ? WS_VSCROLL | WS_HSCROLL : 0;
+    const HWND grid = Labelled(panel, grids[i], grids[i], L"", WS_TABSTOP | bars, WS_EX_CLIENTEDGE, kThird[i % 3], y,
+                               kThirdWidth, kGridHeight);
+    if (flex) {
+      // Scrolled one column in: the last columns end short of the right
+      // edge, so the grid's own button-face background shows there.
+      kit::SetScroll(grid, SB_VERT, 0, 39, 6, 0);
+      kit::SetScroll(grid, SB_HORZ, 0, 3, 2, 1);
+    }
   }
 
   int y = 198;
