@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/attach/paint_redirect.h"
+#include "skin/attach/skinned_window.h"
 #include "skin/core/draw_skin_part.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
@@ -62,6 +64,17 @@ SIZE IconSize(HICON icon) {
   if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
   if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
   return size;
+}
+
+void PassPaintOnSuppressed(SkinnedWindow& self, WPARAM wparam, LPARAM lparam) {
+  constexpr int kSuppressedPaint = 2;  // BeginPaint clipped to an empty rectangle
+  RECT nothing{};
+  PaintRedirect record;
+  record.type = kSuppressedPaint;
+  record.clip = &nothing;
+  SetPaintRedirect(self.window(), &record);
+  self.CallPrevious(WM_PAINT, wparam, lparam);
+  if (ObjectOf(self.window()) == &self) SetPaintRedirect(self.window(), nullptr);
 }
 
 }  // namespace tebix::bars

@@ -10,6 +10,10 @@
 
 #include "skin/render/layout_rect.h"
 
+namespace tebix {
+class SkinnedWindow;
+}
+
 namespace tebix::bars {
 
 SIZE PartSize(int index);
@@ -43,6 +47,10 @@ SIZE IconSize(HICON icon);
 // bitmap filled with the skin background first), then copies it to `dc`.
 template <typename Draw>
 void PaintOffScreen(HWND window, HDC dc, Draw draw);
+
+// WM_PAINT handed to the control with its BeginPaint clipped away: it
+// validates what it was asked to paint but draws nothing that shows.
+void PassPaintOnSuppressed(SkinnedWindow& self, WPARAM wparam, LPARAM lparam);
 
 }  // namespace tebix::bars
 

@@ -34,4 +34,17 @@ void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap) {
   bitmap = nullptr;
 }
 
+void ComposeOverSkinBackground(HWND window, HDC real_dc, HDC memory_dc) {
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC composed = nullptr;
+  HBITMAP bitmap = nullptr;
+  if (!MakeClientMemoryDc(window, real_dc, composed, bitmap)) return;
+  FillRect(composed, &client, BackgroundBrush());
+  TransparentBlt(composed, 0, 0, client.right, client.bottom, memory_dc, 0, 0, client.right, client.bottom,
+                 GetSysColor(COLOR_BTNFACE));
+  BitBlt(real_dc, 0, 0, client.right, client.bottom, composed, 0, 0, SRCCOPY);
+  DiscardMemoryDc(composed, bitmap);
+}
+
 }  // namespace tebix

@@ -18,6 +18,12 @@ bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap);
 // The memory DC released (and the text-recolour slot cleared if it named it).
 void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
 
+// The client-sized drawing of `memory_dc` onto `real_dc` over the skin
+// background, its button-face pixels left out so the background shows
+// there. Composed off screen first and copied in one go; nothing when GDI is
+// out of resources.
+void ComposeOverSkinBackground(HWND window, HDC real_dc, HDC memory_dc);
+
 // Calls `draw(buffer)` on back buffer 1, clipped to `width` x `height` and
 // filled with the background first, then copies that piece to `target` at
 // `left`, `top`. Nothing without the buffer or with an empty size.

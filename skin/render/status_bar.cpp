@@ -19,9 +19,6 @@ namespace {
 using bars::BarText;
 using layout::Rect;
 
-// The BeginPaint clip to an empty rectangle: the control paints a single pixel at most.
-constexpr int kSuppressedPaint = 2;
-
 class StatusBar : public SkinnedWindow {
  public:
   using SkinnedWindow::SkinnedWindow;
@@ -149,18 +146,6 @@ void Paint(StatusBar& self, HDC target) {
   }
 }
 
-// The control handles WM_PAINT with its BeginPaint clipped away, so that
-// it validates what it was asked to paint but draws nothing that shows.
-void PassPaintOnSuppressed(SkinnedWindow& self, WPARAM wparam, LPARAM lparam) {
-  RECT nothing{};
-  PaintRedirect record;
-  record.type = kSuppressedPaint;
-  record.clip = &nothing;
-  SetPaintRedirect(self.window(), &record);
-  self.CallPrevious(WM_PAINT, wparam, lparam);
-  if (ObjectOf(self.window()) == &self) SetPaintRedirect(self.window(), nullptr);
-}
-
 LRESULT StatusBarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lparam) {
   auto& self = static_cast<StatusBar&>(base);
   switch (message) {
@@ -169,7 +154,7 @@ LRESULT StatusBarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM l
         Paint(self, reinterpret_cast<HDC>(wparam));
         return 0;
       }
-      PassPaintOnSuppressed(self, wparam, lparam);
+      bars::PassPaintOnSuppressed(self, wparam, lparam);
       if (ObjectOf(self.window()) == &self) Paint(self, nullptr);
       return 0;
     case WM_PRINTCLIENT:

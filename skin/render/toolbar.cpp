@@ -22,7 +22,6 @@ using layout::Rect;
 static_assert(bars::kDtCentre == DT_CENTER && bars::kDtRight == DT_RIGHT && bars::kDtVCentre == DT_VCENTER &&
               bars::kDtBottom == DT_BOTTOM && bars::kDtSingleLine == DT_SINGLELINE);
 
-constexpr int kSuppressedPaint = 2;
 constexpr UINT kPollMilliseconds = 1;
 
 // The image-list functions of the common-controls module the toolbar's
@@ -219,16 +218,6 @@ void PaintBorder(HWND window) {
   real::ReleaseDC(window, dc);
 }
 
-void PassPaintOnSuppressed(SkinnedWindow& self, WPARAM wparam, LPARAM lparam) {
-  RECT nothing{};
-  PaintRedirect record;
-  record.type = kSuppressedPaint;
-  record.clip = &nothing;
-  SetPaintRedirect(self.window(), &record);
-  self.CallPrevious(WM_PAINT, wparam, lparam);
-  if (ObjectOf(self.window()) == &self) SetPaintRedirect(self.window(), nullptr);
-}
-
 bool StillAttached(const Toolbar& self) {
   return ObjectOf(self.window()) == &self;
 }
@@ -242,7 +231,7 @@ LRESULT ToolbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpa
         Paint(self, reinterpret_cast<HDC>(wparam));
         return 0;
       }
-      PassPaintOnSuppressed(self, wparam, lparam);
+      bars::PassPaintOnSuppressed(self, wparam, lparam);
       if (StillAttached(self)) Paint(self, nullptr);
       return 0;
     case WM_PRINTCLIENT:

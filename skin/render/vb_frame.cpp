@@ -33,19 +33,8 @@ HDC BeginInside(HWND window, PAINTSTRUCT* ps, PaintRedirect* record) {
 // EndPaint: the control's painting over the skin background, its
 // button-face colour left out, onto the screen.
 BOOL EndInside(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record) {
-  if (record->real_dc != nullptr && record->memory_dc != nullptr) {
-    RECT client{};
-    GetClientRect(window, &client);
-    HDC composed = nullptr;
-    HBITMAP bitmap = nullptr;
-    if (MakeClientMemoryDc(window, record->real_dc, composed, bitmap)) {
-      FillRect(composed, &client, BackgroundBrush());
-      TransparentBlt(composed, 0, 0, client.right, client.bottom, record->memory_dc, 0, 0, client.right,
-                     client.bottom, GetSysColor(COLOR_BTNFACE));
-      BitBlt(record->real_dc, 0, 0, client.right, client.bottom, composed, 0, 0, SRCCOPY);
-      DiscardMemoryDc(composed, bitmap);
-    }
-  }
+  if (record->real_dc != nullptr && record->memory_dc != nullptr)
+    ComposeOverSkinBackground(window, record->real_dc, record->memory_dc);
   DiscardMemoryDc(record->memory_dc, record->bitmap);  // clears the text recolour
   return EndMemoryPaint(window, ps, record);
 }
