@@ -746,8 +746,6 @@ void BuildRanges(HWND panel) {
     if (left == x + 4 * 30) EnableWindow(control, FALSE);
     left += 30;
   }
-  const HWND horizontal = UpDown(panel, L"msctls_updown32", UDS_HORZ, left + 10, 122, 36, 20);
-  (void)horizontal;
 
   // Headers: images, hot tracking, reordered columns, and one in a list view.
   int y = 162;
