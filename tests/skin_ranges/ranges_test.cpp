@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/core/colour_exports.h"
 #include "skin/core/draw_skin_part.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
@@ -582,6 +583,21 @@ TEST_F(RangesTest, ReportListViewHeaderIsSkinned) {
   ASSERT_GT(size.cy, 0);
   const RECT all{0, 0, size.cx, size.cy};
   EXPECT_EQ(Differences(CaptureWindow(header), HeaderPicture(header, -1, 150, 6), all), 0);
+}
+
+TEST_F(RangesTest, AColourShiftReachesTitlesAndParts) {
+  HWND header = FillHeader(Control(WC_HEADERW, HDS_BUTTONS | HDS_HORZ, 240, 24),
+                           {{L"Name", 120, HDF_LEFT}, {L"Size", 100, HDF_RIGHT}});
+  ASSERT_NE(header, nullptr);
+  const SIZE size = WindowSize(header);
+  const RECT all{0, 0, size.cx, size.cy};
+  const Pixels before = CaptureWindow(header);
+  ASSERT_EQ(Tebix_Adjust_HSV(120, 20, 0), 0);
+  Repaint(header);
+  const Pixels after = CaptureWindow(header);
+  EXPECT_EQ(Differences(after, HeaderPicture(header, -1, 150, 6), all), 0);
+  EXPECT_GT(Differences(after, before, all), 0) << "the shift shows";
+  Tebix_Adjust_HSV(0, 0, 0);
 }
 
 }  // namespace
