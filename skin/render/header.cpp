@@ -49,13 +49,14 @@ struct ColumnContent {
   bars::BarText title;
   int format = 0;
   int image = -1;
+  LPARAM data = 0;  // the owner's value, for an owner-drawn column
 };
 
 ColumnContent ReadColumn(HWND window, bool unicode, int index) {
   ColumnContent content;
   content.title.unicode = unicode;
-  // Width, text, format, bitmap and image, as a header's owner reads them.
-  constexpr UINT kMask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_BITMAP | HDI_IMAGE;
+  // Width, text, format, bitmap, image and the owner's value.
+  constexpr UINT kMask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_BITMAP | HDI_IMAGE | HDI_LPARAM;
   if (unicode) {
     wchar_t text[kTitleLimit] = {};
     HDITEMW item{};
@@ -69,6 +70,7 @@ ColumnContent ReadColumn(HWND window, bool unicode, int index) {
     }
     content.format = item.fmt;
     content.image = item.iImage;
+    content.data = item.lParam;
   } else {
     char text[kTitleLimit] = {};
     HDITEMA item{};
@@ -82,8 +84,27 @@ ColumnContent ReadColumn(HWND window, bool unicode, int index) {
     }
     content.format = item.fmt;
     content.image = item.iImage;
+    content.data = item.lParam;
   }
   return content;
+}
+
+// The parent draws an owner-drawn column on the skin's face, as the control
+// itself would ask it.
+void AskOwnerToDraw(HWND window, HDC dc, int index, const Box& item, LPARAM data, bool pressed) {
+  const HWND parent = GetParent(window);
+  if (parent == nullptr) return;
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_HEADER;
+  dis.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+  dis.itemID = static_cast<UINT>(index);
+  dis.itemAction = ODA_DRAWENTIRE;
+  dis.itemState = pressed ? ODS_SELECTED : 0;
+  dis.hwndItem = window;
+  dis.hDC = dc;
+  dis.rcItem = ToRect(item);
+  dis.itemData = static_cast<ULONG_PTR>(data);
+  SendMessageW(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 
 void DrawColumns(Header& self, HDC dc, const ranges::WindowGeometry& geometry) {
@@ -104,6 +125,13 @@ void DrawColumns(Header& self, HDC dc, const ranges::WindowGeometry& geometry) {
     ranges::DrawRangePart(dc, item, look.part);
 
     const ColumnContent content = ReadColumn(window, self.unicode(), column.index);
+    if (content.format & HDF_OWNERDRAW) {
+      const int saved = SaveDC(dc);
+      IntersectClipRect(dc, item.left, item.top, item.right, item.bottom);
+      AskOwnerToDraw(window, dc, column.index, item, content.data, look.part == ranges::kHeaderPressedPart);
+      RestoreDC(dc, saved);
+      continue;
+    }
     const bool image = image_width > 0 && (content.format & HDF_IMAGE) && content.image >= 0;
     const ranges::HeaderItemLayout layout = ranges::LayOutColumn(item, image, image_width, image_height);
     const int saved = SaveDC(dc);

@@ -554,12 +554,16 @@ HWND UpDown(HWND panel, const wchar_t* className, DWORD style, int x, int y, int
   return upDown;
 }
 
-// An edit box with an up-down on its right edge, buddied to it.
+// An edit box with an up-down on its right, buddied to it. A vertical one
+// sits on the edit box's edge (UDS_ALIGNRIGHT); a horizontal one keeps its
+// own width beside it, which the alignment would narrow to a vertical one's.
 HWND BuddiedUpDown(HWND panel, DWORD style, int x, int y, int editWidth, int upDownWidth, int position) {
   const HWND buddy = kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, editWidth,
                                  kRowHeight);
-  const HWND upDown = UpDown(panel, L"msctls_updown32", style | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, x + editWidth, y,
-                             upDownWidth, kRowHeight);
+  const DWORD align = (style & UDS_HORZ) ? 0 : UDS_ALIGNRIGHT;
+  const HWND upDown = UpDown(panel, L"msctls_updown32", style | UDS_SETBUDDYINT | align,
+                             x + editWidth + (align ? 0 : 2), y + (align ? 0 : 1), upDownWidth,
+                             kRowHeight - (align ? 0 : 2));
   SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
   SendMessageW(upDown, UDM_SETPOS32, 0, position);
   return upDown;
