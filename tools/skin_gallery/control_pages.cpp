@@ -566,6 +566,8 @@ HWND BuddiedUpDown(HWND panel, DWORD style, int x, int y, int editWidth, int upD
                              kRowHeight - (align ? 0 : 2));
   SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
   SendMessageW(upDown, UDM_SETPOS32, 0, position);
+  // Wine leaves a horizontal up-down without a first paint until something covers it.
+  InvalidateRect(upDown, nullptr, TRUE);
   return upDown;
 }
 
