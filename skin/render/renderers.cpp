@@ -17,12 +17,14 @@
 #include "skin/render/generic.h"
 #include "skin/render/grid_compose.h"
 #include "skin/render/group_box.h"
+#include "skin/render/header.h"
 #include "skin/render/list_box.h"
 #include "skin/render/list_view.h"
 #include "skin/render/month_calendar.h"
 #include "skin/render/picture_box.h"
 #include "skin/render/plain_bordered.h"
 #include "skin/render/popup_menu.h"
+#include "skin/render/progress_bar.h"
 #include "skin/render/rich_edit.h"
 #include "skin/render/scroll_bar.h"
 #include "skin/render/scroll_bar_engine.h"
@@ -30,7 +32,9 @@
 #include "skin/render/tab_control.h"
 #include "skin/render/tabbed_dialog.h"
 #include "skin/render/toolbar.h"
+#include "skin/render/trackbar.h"
 #include "skin/render/tree_view.h"
+#include "skin/render/up_down.h"
 #include "skin/render/vb_button.h"
 #include "skin/render/vb_check_option.h"
 #include "skin/render/vb_command_button.h"
@@ -50,6 +54,7 @@ std::span<const RendererEntry> AllRenderers() {
       kEditRenderer, kRichEditRenderer, kListBoxRenderer, kListViewRenderer, kTreeViewRenderer,
       kViewBackgroundRenderer, kComboBoxRenderer, kComboListRenderer,
       kStatusBarRenderer, kToolbarRenderer, kControlBarRenderer,
+      kProgressBarRenderer, kTrackbarRenderer, kUpDownRenderer, kHeaderRenderer,
       kDialogFrameRenderer,
       kFormFrameRenderer,
       kMdiChildFormFrameRenderer,

@@ -554,103 +554,226 @@ HWND UpDown(HWND panel, const wchar_t* className, DWORD style, int x, int y, int
   return upDown;
 }
 
-void FillHeader(HWND header) {
+// An edit box with an up-down on its right, buddied to it. A vertical one
+// sits on the edit box's edge (UDS_ALIGNRIGHT); a horizontal one keeps its
+// own width beside it, which the alignment would narrow to a vertical one's.
+HWND BuddiedUpDown(HWND panel, DWORD style, int x, int y, int editWidth, int upDownWidth, int position) {
+  const HWND buddy = kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, editWidth,
+                                 kRowHeight);
+  const DWORD align = (style & UDS_HORZ) ? 0 : UDS_ALIGNRIGHT;
+  const HWND upDown = UpDown(panel, L"msctls_updown32", style | UDS_SETBUDDYINT | align,
+                             x + editWidth + (align ? 0 : 2), y + (align ? 0 : 1), upDownWidth,
+                             kRowHeight - (align ? 0 : 2));
+  SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  SendMessageW(upDown, UDM_SETPOS32, 0, position);
+  // Wine leaves a horizontal up-down without a first paint until something covers it.
+  InvalidateRect(upDown, nullptr, TRUE);
+  return upDown;
+}
+
+// Four sixteen-pixel images for the header columns: a page, a clock, a
+// person and a bar chart, roughly, each in its own colour.
+HIMAGELIST MakeHeaderImages() {
+  static HIMAGELIST list = nullptr;
+  if (list != nullptr) return list;
+  constexpr int kCount = 4, kSize = 16;
+  list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, kCount, 0);
+  HDC screen = GetDC(nullptr);
+  const HBITMAP strip = CreateCompatibleBitmap(screen, kSize * kCount, kSize);
+  HDC dc = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ oldBitmap = SelectObject(dc, strip);
+  const RECT all{0, 0, kSize * kCount, kSize};
+  const HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
+  FillRect(dc, &all, key);
+  DeleteObject(key);
+  const COLORREF colours[kCount] = {RGB(40, 110, 220), RGB(220, 160, 20), RGB(40, 160, 70), RGB(200, 40, 40)};
+  const HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+  const HGDIOBJ oldPen = SelectObject(dc, pen);
+  for (int i = 0; i < kCount; ++i) {
+    const HBRUSH fill = CreateSolidBrush(colours[i]);
+    const HGDIOBJ oldBrush = SelectObject(dc, fill);
+    const int x = i * kSize;
+    switch (i) {
+      case 0: Rectangle(dc, x + 3, 1, x + 13, 15); break;
+      case 1: Ellipse(dc, x + 1, 1, x + 15, 15); MoveToEx(dc, x + 8, 4, nullptr); LineTo(dc, x + 8, 8); LineTo(dc, x + 11, 10); break;
+      case 2: Ellipse(dc, x + 5, 1, x + 11, 7); Rectangle(dc, x + 3, 8, x + 13, 15); break;
+      default: Rectangle(dc, x + 1, 9, x + 5, 15); Rectangle(dc, x + 6, 5, x + 10, 15); Rectangle(dc, x + 11, 1, x + 15, 15); break;
+    }
+    SelectObject(dc, oldBrush);
+    DeleteObject(fill);
+  }
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+  ImageList_AddMasked(list, strip, RGB(255, 0, 255));
+  DeleteObject(strip);
+  return list;
+}
+
+// Columns of a header; `images` gives each column its image.
+void FillHeader(HWND header, const int (&widths)[4], bool images) {
   const wchar_t* titles[] = {L"Name", L"Size", L"Modified", L"Owner"};
-  const int widths[] = {120, 70, 100, 80};
+  if (images) SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(MakeHeaderImages()));
   for (int i = 0; i < 4; ++i) {
     HDITEMW item{};
     item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
     item.pszText = const_cast<wchar_t*>(titles[i]);
     item.cxy = widths[i];
+    // A right-aligned title shows left-aligned under the skin.
     item.fmt = HDF_STRING | (i == 1 ? HDF_RIGHT : HDF_LEFT);
+    if (images) {
+      item.mask |= HDI_IMAGE;
+      item.fmt |= HDF_IMAGE;
+      item.iImage = i;
+    }
     SendMessageW(header, HDM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// A list view in report mode, whose header the skin draws as any other.
+void ReportList(HWND panel, int x, int y, int width, int height) {
+  const HWND list = kit::Create(panel, L"SysListView32", L"", LVS_REPORT | LVS_SHOWSELALWAYS | WS_TABSTOP,
+                                WS_EX_CLIENTEDGE, x, y, width, height);
+  const wchar_t* titles[] = {L"File", L"Size", L"Type"};
+  const int widths[] = {96, 56, 70};
+  for (int i = 0; i < 3; ++i) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.fmt = i == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.cx = widths[i];
+    column.pszText = const_cast<wchar_t*>(titles[i]);
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  const wchar_t* rows[][3] = {{L"SHARED.BIN", L"2 140 KB", L"Data"},
+                              {L"VDKX_418.06", L"4 410 KB", L"Program"},
+                              {L"unit.txt", L"9 KB", L"Text"}};
+  for (int r = 0; r < 3; ++r) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = r;
+    item.pszText = const_cast<wchar_t*>(rows[r][0]);
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    for (int c = 1; c < 3; ++c) {
+      item.iSubItem = c;
+      item.pszText = const_cast<wchar_t*>(rows[r][c]);
+      SendMessageW(list, LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+    }
   }
 }
 
 }  // namespace
 
 void BuildRanges(HWND panel) {
-  Column progress(panel, 16, 12, 224);
+  // Progress bars: both orientations, the ends of the range, an empty range.
+  Column progress(panel, 16, 12, 200);
   progress.Heading(L"Progress bars");
   struct ProgressCase {
     const wchar_t* label;
     const wchar_t* className;
     DWORD style;
-    int position, width, height;
+    int low, high, position;
+    bool enabled;
   };
   for (const ProgressCase& bar :
-       {ProgressCase{L"Horizontal, at 60 %", L"msctls_progress32", 0, 60, 224, 18},
-        ProgressCase{L"Vertical (PBS_VERTICAL), at 40 %", L"msctls_progress32", PBS_VERTICAL, 40, 22, 100},
-        ProgressCase{L"ProgressBar20WndClass, at 75 %", L"ProgressBar20WndClass", 0, 75, 224, 18}}) {
+       {ProgressCase{L"Horizontal, at 60 %", L"msctls_progress32", 0, 0, 100, 60, true},
+        ProgressCase{L"Smooth (PBS_SMOOTH), at 30 %", L"msctls_progress32", PBS_SMOOTH, 0, 100, 30, true},
+        ProgressCase{L"At 0", L"msctls_progress32", 0, 0, 100, 0, true},
+        ProgressCase{L"At the maximum", L"msctls_progress32", 0, 0, 100, 100, true},
+        ProgressCase{L"Range 5..5: the track alone", L"msctls_progress32", 0, 5, 5, 5, true},
+        ProgressCase{L"Disabled, at 50 %", L"msctls_progress32", 0, 0, 100, 50, false},
+        ProgressCase{L"ProgressBar20WndClass, at 75 %", L"ProgressBar20WndClass", 0, 0, 100, 75, true}}) {
     progress.Label(bar.label);
     const HWND control = kit::Create(panel, bar.className, L"", bar.style, 0, progress.x(), progress.y(),
-                                     bar.width, bar.height);
+                                     progress.width(), 16);
+    SendMessageW(control, PBM_SETRANGE32, bar.low, bar.high);
     SendMessageW(control, PBM_SETPOS, bar.position, 0);
-    progress.Skip(bar.height + kGap + 4);
+    EnableWindow(control, bar.enabled);
+    progress.Skip(16 + kGap);
+  }
+  progress.Label(L"Vertical (PBS_VERTICAL): 40 %, 0, full");
+  for (int i = 0; i < 3; ++i) {
+    const HWND control = kit::Create(panel, L"msctls_progress32", L"", PBS_VERTICAL, 0, progress.x() + i * 40,
+                                     progress.y(), 20, 90);
+    SendMessageW(control, PBM_SETPOS, i == 0 ? 40 : i == 1 ? 0 : 100, 0);
   }
 
-  Column tracks(panel, 272, 12, 224);
+  // Trackbars: each tick side in both orientations, disabled.
+  Column tracks(panel, 244, 12, 232);
   tracks.Heading(L"Trackbars");
   struct TrackCase {
     const wchar_t* label;
     const wchar_t* className;
     DWORD style;
-    int width, height;
+    bool enabled;
   };
   for (const TrackCase& track :
-       {TrackCase{L"Horizontal with ticks", L"msctls_trackbar32", TBS_AUTOTICKS, 224, 30},
-        TrackCase{L"Ticks on both sides (TBS_BOTH)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_BOTH, 224, 40},
-        TrackCase{L"No ticks (TBS_NOTICKS)", L"msctls_trackbar32", TBS_NOTICKS, 224, 26},
-        TrackCase{L"Vertical (TBS_VERT)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_VERT, 40, 100},
-        TrackCase{L"Slider20WndClass", L"Slider20WndClass", TBS_AUTOTICKS, 224, 30}}) {
+       {TrackCase{L"Ticks below", L"msctls_trackbar32", TBS_AUTOTICKS, true},
+        TrackCase{L"Ticks above (TBS_TOP)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_TOP, true},
+        TrackCase{L"Both sides (TBS_BOTH)", L"msctls_trackbar32", TBS_AUTOTICKS | TBS_BOTH, true},
+        TrackCase{L"Disabled", L"msctls_trackbar32", TBS_AUTOTICKS, false},
+        TrackCase{L"Slider20WndClass", L"Slider20WndClass", TBS_AUTOTICKS, true}}) {
     tracks.Label(track.label);
     const HWND control = kit::Create(panel, track.className, L"", track.style | WS_TABSTOP, 0, tracks.x(),
-                                     tracks.y(), track.width, track.height);
+                                     tracks.y(), tracks.width(), 30);
     SendMessageW(control, TBM_SETRANGE, FALSE, MAKELPARAM(0, 10));
     SendMessageW(control, TBM_SETPOS, TRUE, 4);
-    tracks.Skip(track.height + kGap);
+    EnableWindow(control, track.enabled);
+    tracks.Skip(30 + kGap);
   }
-
-  const int x = 528;
-  kit::Heading(panel, L"Up-down controls", x, 12, 220);
-  kit::Label(panel, L"Buddied to an edit box", x, 34, 220);
-  const HWND buddy =
-      kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, 52, 90, 22);
-  const HWND buddied =
-      UpDown(panel, L"msctls_updown32", UDS_SETBUDDYINT | UDS_ALIGNRIGHT, x + 90, 52, 18, 22);
-  SendMessageW(buddied, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-  SendMessageW(buddied, UDM_SETPOS32, 0, 42);
-
-  kit::Label(panel, L"Horizontal (UDS_HORZ), buddied", x, 80, 220);
-  const HWND horizontalBuddy =
-      kit::Create(panel, L"Edit", L"", ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, x, 98, 90, 22);
-  const HWND horizontal =
-      UpDown(panel, L"msctls_updown32", UDS_HORZ | UDS_SETBUDDYINT | UDS_ALIGNRIGHT, x + 90, 98, 36, 22);
-  SendMessageW(horizontal, UDM_SETBUDDY, reinterpret_cast<WPARAM>(horizontalBuddy), 0);
-  SendMessageW(horizontal, UDM_SETPOS32, 0, 7);
-
-  struct UpDownCase {
-    const wchar_t* label;
-    const wchar_t* className;
+  tracks.Label(L"Vertical: ticks right, left, both; disabled");
+  struct VerticalCase {
     DWORD style;
-    int width, height;
+    bool enabled;
   };
-  int y = 134;
-  for (const UpDownCase& upDown : {UpDownCase{L"Vertical (msctls_updown32)", L"msctls_updown32", 0, 18, 36},
-                                   UpDownCase{L"UpDown20WndClass", L"UpDown20WndClass", 0, 18, 36},
-                                   UpDownCase{L"UpDownWndClass", L"UpDownWndClass", 0, 18, 36},
-                                   UpDownCase{L"msvb_lib_updown", L"msvb_lib_updown", 0, 18, 36}}) {
-    kit::Label(panel, upDown.label, x + 30, y + (upDown.height - kLabelHeight) / 2, 190);
-    UpDown(panel, upDown.className, upDown.style, x, y, upDown.width, upDown.height);
-    y += upDown.height + 12;
+  int column = 0;
+  for (const VerticalCase& track : {VerticalCase{TBS_AUTOTICKS, true}, VerticalCase{TBS_AUTOTICKS | TBS_LEFT, true},
+                                    VerticalCase{TBS_AUTOTICKS | TBS_BOTH, true}, VerticalCase{TBS_AUTOTICKS, false}}) {
+    const HWND control = kit::Create(panel, L"msctls_trackbar32", L"", track.style | TBS_VERT | WS_TABSTOP, 0,
+                                     tracks.x() + column++ * 56, tracks.y(), 44, 110);
+    SendMessageW(control, TBM_SETRANGE, FALSE, MAKELPARAM(0, 10));
+    SendMessageW(control, TBM_SETPOS, TRUE, 6);
+    EnableWindow(control, track.enabled);
   }
 
-  constexpr int kTop = 400;
-  kit::Heading(panel, L"Headers", 16, kTop, 400);
-  FillHeader(Labelled(panel, L"Standalone header (SysHeader32)", L"SysHeader32", L"", HDS_BUTTONS | HDS_HORZ,
-                      0, 16, kTop + 22, 360, 24));
-  FillHeader(Labelled(panel, L"msvb_lib_header", L"msvb_lib_header", L"", HDS_BUTTONS | HDS_HORZ, 0, 392,
-                      kTop + 22, 352, 24));
+  // Up-downs: buddied in both orientations, the wrapping classes, disabled.
+  const int x = 504, width = 240;
+  kit::Heading(panel, L"Up-down controls", x, 12, width);
+  kit::Label(panel, L"Buddied; horizontal (UDS_HORZ), buddied", x, 34, width);
+  BuddiedUpDown(panel, 0, x, 52, 70, 18, 42);
+  BuddiedUpDown(panel, UDS_HORZ, x + 120, 52, 70, 36, 7);
+  kit::Label(panel, L"msctls_updown32, UpDown20WndClass, UpDownWndClass, msvb_lib_updown, disabled", x, 80,
+             width, 2 * kLabelHeight);
+  int left = x;
+  for (const wchar_t* className :
+       {L"msctls_updown32", L"UpDown20WndClass", L"UpDownWndClass", L"msvb_lib_updown", L"msctls_updown32"}) {
+    const HWND control = UpDown(panel, className, 0, left, 116, 18, 36);
+    if (left == x + 4 * 30) EnableWindow(control, FALSE);
+    left += 30;
+  }
+
+  // Headers: images, hot tracking, reordered columns, and one in a list view.
+  int y = 162;
+  kit::Heading(panel, L"Headers", x, y, width);
+  const int imageWidths[] = {66, 50, 70, 52};
+  FillHeader(Labelled(panel, L"Images, hot tracking (HDS_HOTTRACK)", L"SysHeader32", L"",
+                      HDS_BUTTONS | HDS_HORZ | HDS_HOTTRACK, 0, x, y + 22, width, 24),
+             imageWidths, true);
+  y += 22 + kLabelHeight + 1 + 24 + kGap;
+  const int widths[] = {70, 46, 70, 52};
+  const HWND reordered = Labelled(panel, L"Reordered: Modified, Name, Size, Owner", L"SysHeader32", L"",
+                                  HDS_BUTTONS | HDS_HORZ | HDS_DRAGDROP | HDS_HOTTRACK, 0, x, y, width, 24);
+  FillHeader(reordered, widths, false);
+  const int order[] = {2, 0, 1, 3};
+  SendMessageW(reordered, HDM_SETORDERARRAY, 4, reinterpret_cast<LPARAM>(order));
+  y += kLabelHeight + 1 + 24 + kGap;
+  FillHeader(Labelled(panel, L"msvb_lib_header", L"msvb_lib_header", L"", HDS_BUTTONS | HDS_HORZ, 0, x, y, width,
+                      24),
+             widths, false);
+  y += kLabelHeight + 1 + 24 + kGap;
+  kit::Label(panel, L"List view in report mode", x, y, width);
+  ReportList(panel, x, y + kLabelHeight + 1, width, 500 - (y + kLabelHeight + 1));
 }
 
 // --- Menus, status bars, toolbars -------------------------------------------------
