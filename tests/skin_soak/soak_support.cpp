@@ -283,13 +283,23 @@ Figures Measure() {
   Figures f;
   f.gdi = GdiObjectCount();
   f.user = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  if (f.user == 0) f.user = static_cast<int>(ThreadWindows().size());
+  f.windows = static_cast<int>(ThreadWindows().size());
   f.heap = HeapBytesInUse();
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                            sizeof counters)) {
     f.private_ = counters.PrivateUsage;
+  }
+  if (f.private_ == 0) {
+    // Where the system does not report it: the committed private pages of
+    // the address space, region by region.
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+      if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) f.private_ += region.RegionSize;
+      if (region.RegionSize == 0) break;
+    }
   }
   return f;
 }

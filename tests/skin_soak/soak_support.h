@@ -96,7 +96,8 @@ std::string LeftSubclassed(const std::vector<HWND>& windows, HMODULE engine,
 // The process figures the soak watches.
 struct Figures {
   int gdi = 0;                // live GDI objects
-  int user = 0;               // USER objects (or, where the system does not count them, windows of the thread)
+  int user = 0;               // USER objects (0 where the system does not count them)
+  int windows = 0;            // windows of the thread
   std::size_t heap = 0;       // bytes in use in the process heaps
   std::size_t private_ = 0;   // private bytes of the process
 };
