@@ -6,7 +6,8 @@
 #   scripts/gallery-shots.sh OUTDIR [1252|936] [H,S,B]
 #
 # OUTDIR gets <skin>-<page>.png and <skin>-shifted-<page>.png (the shift
-# defaults to 120,40,20: hue, saturation, brightness). Needs the windows
+# defaults to 120,0,0: a hue turn; saturation and brightness shifts wrap
+# around, so large ones turn light colours dark). Needs the windows
 # build (build/windows); runs in a Wine session of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ export VDK_ROOT=$PWD
 
 out=${1:?usage: scripts/gallery-shots.sh OUTDIR [1252|936] [H,S,B]}
 codepage=${2:-1252}
-shift_hsv=${3:-120,40,20}
+shift_hsv=${3:-120,0,0}
 case "$codepage" in
   1252) export LC_ALL=C.UTF-8 ;;
   936) export LC_ALL=zh_CN.UTF-8 ;;
