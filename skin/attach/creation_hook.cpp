@@ -125,12 +125,26 @@ void OnCreate(HWND window, const CREATESTRUCTW& create) {
   Handle(window, entry, static_cast<std::uint32_t>(create.style), create.dwExStyle, kCreation);
 }
 
-void OnDestroy(HWND window) {
-  MenuWindowDestroyed(window);
-  // A window the engine's procedure is not on gets no WM_NCDESTROY from it.
+// A window the engine's procedure is not on gets no WM_NCDESTROY from it:
+// its record goes when the window does.
+void EraseUnchainedRecord(HWND window) {
   if (WindowRecord* record = FindRecord(window); record != nullptr && record->state == ChainState::kNone) {
     EraseRecord(window);
   }
+}
+
+BOOL CALLBACK EraseUnchainedChild(HWND window, LPARAM) {
+  EraseUnchainedRecord(window);
+  return TRUE;
+}
+
+void OnDestroy(HWND window) {
+  MenuWindowDestroyed(window);
+  EraseUnchainedRecord(window);
+  // The hook hears only of the window destroyed itself, not of the children
+  // that go with it: without this, the record of every marked child (a
+  // static text, a class no row lists) would stay for the process's life.
+  if (RecordCount() != 0) EnumChildWindows(window, &EraseUnchainedChild, 0);
 }
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wparam, LPARAM lparam) {

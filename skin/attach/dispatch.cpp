@@ -154,6 +154,21 @@ int FindEntry(std::string_view class_name) {
   return kUnlistedEntry;
 }
 
+int EntryCount() {
+  return kEntryCount;
+}
+
+std::span<const std::string_view> EntryNames(int entry) {
+  const Row* r = RowAt(entry);
+  if (r == nullptr) return {};
+  return {r->names.begin(), r->names.size()};
+}
+
+bool IsContainsEntry(int entry) {
+  const Row* r = RowAt(entry);
+  return r != nullptr && r->match == Match::kContains;
+}
+
 int RowNumber(int entry) {
   const Row* r = RowAt(entry);
   return r != nullptr ? r->number : kUnlistedRow;

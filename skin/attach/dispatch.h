@@ -76,6 +76,14 @@ inline constexpr int kRowCount = 57;
 inline constexpr int kUnlistedRow = 57;  // any class no other row names
 inline constexpr int kUnlistedEntry = 0;
 
+// The number of entries (1..EntryCount(); the unlisted row has none).
+int EntryCount();
+
+// The class names an entry lists; for a "contains" row, the texts it looks
+// for inside a class name.
+std::span<const std::string_view> EntryNames(int entry);
+bool IsContainsEntry(int entry);
+
 // The entry of a class name; kUnlistedEntry when no row names it. Exact
 // names compare case-sensitively; "contains" rows look for their text
 // anywhere in the class name.

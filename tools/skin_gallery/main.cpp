@@ -1,7 +1,7 @@
 // skin_gallery.exe: a host program for the skinning library that shows real
 // windows of every class the library recognises, page by page.
 //
-//   skin_gallery.exe [SKINFILE] [--page NAME] [--no-skin]
+//   skin_gallery.exe [SKINFILE] [--page NAME] [--shift H,S,B] [--no-skin]
 //
 // The skin is attached before the gallery creates its first window, as a
 // program using the library does.
@@ -71,7 +71,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   } else {
     library.Load();
     setup.library = &library;
-    if (library.attachEx) {
+    if (options.shifted && library.attachExt) {
+      const int result = library.attachExt(gallery::AnsiPath(setup.skinFile).c_str(), "", options.hue,
+                                           options.saturation, options.brightness);
+      setup.status = L"Tebix_Attach_Ext(\"" + setup.skinFile.wstring() + L"\", \"\", " +
+                     std::to_wstring(options.hue) + L", " + std::to_wstring(options.saturation) + L", " +
+                     std::to_wstring(options.brightness) + L") returned " + std::to_wstring(result);
+      if (!std::filesystem::exists(setup.skinFile, error)) setup.status += L" (the file does not exist)";
+    } else if (library.attachEx) {
       const int result = library.attachEx(gallery::AnsiPath(setup.skinFile).c_str(), "");
       setup.status =
           L"Tebix_Attach_Ex(\"" + setup.skinFile.wstring() + L"\", \"\") returned " + std::to_wstring(result);

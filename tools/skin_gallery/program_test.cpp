@@ -18,6 +18,7 @@ TEST(OptionsTest, Parse) {
     std::wstring skinFile, page;
     bool noSkin;
     bool error;
+    int shift[3] = {};  // hue, saturation, brightness of --shift
   };
   const Case cases[] = {
       {{}, L"tebix.tbx", L"", false, false},
@@ -32,6 +33,12 @@ TEST(OptionsTest, Parse) {
       {{L"--skin", L"x.tbx"}, L"tebix.tbx", L"", false, true},
       {{L"a.tbx", L"b.tbx"}, L"a.tbx", L"", false, true},
       {{L""}, L"tebix.tbx", L"", false, true},
+      {{L"--shift", L"120,-5,30", L"--page", L"2"}, L"tebix.tbx", L"2", false, false, {120, -5, 30}},
+      {{L"--shift=0,0,0", L"d.tbx"}, L"d.tbx", L"", false, false, {0, 0, 0}},
+      {{L"--shift", L"120,5"}, L"tebix.tbx", L"", false, true},
+      {{L"--shift=1,2,3,4"}, L"tebix.tbx", L"", false, true},
+      {{L"--shift", L"a,b,c"}, L"tebix.tbx", L"", false, true},
+      {{L"--shift"}, L"tebix.tbx", L"", false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
@@ -41,6 +48,10 @@ TEST(OptionsTest, Parse) {
     EXPECT_EQ(parsed.options.skinFile, c.skinFile);
     EXPECT_EQ(parsed.options.page, c.page);
     EXPECT_EQ(parsed.options.noSkin, c.noSkin);
+    EXPECT_EQ(parsed.options.shifted, !c.arguments.empty() && c.arguments.front().starts_with(L"--shift"));
+    EXPECT_EQ(parsed.options.hue, c.shift[0]);
+    EXPECT_EQ(parsed.options.saturation, c.shift[1]);
+    EXPECT_EQ(parsed.options.brightness, c.shift[2]);
   }
 }
 
