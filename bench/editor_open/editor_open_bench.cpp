@@ -9,7 +9,8 @@
 // them (who goes first changes every round), so that a slower moment of
 // the machine falls on both alike.
 //
-// Start-up: from starting the process until its main window is shown.
+// Start-up: from starting the process until its main window is shown and
+// painted (nothing of it or its controls left to paint).
 // Opening an editor: from pressing "进入编辑" until the first record is
 // shown. The unit editor shows unit 0 as it opens; the others show nothing
 // until a record is chosen, so their time runs on until the first item of
@@ -147,13 +148,30 @@ double MeasureOpen(const Program& program, const Editor& editor, int holdSeconds
   return ms;
 }
 
-// From starting the program until its main window is shown; then the
-// program is closed again.
+BOOL CALLBACK CheckPainted(HWND child, LPARAM unpainted) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(unpainted) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Whether the window is shown and neither it nor a child of it has anything
+// left to paint.
+bool Painted(HWND window) {
+  if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE)) return false;
+  bool unpainted = false;
+  EnumChildWindows(window, &CheckPainted, reinterpret_cast<LPARAM>(&unpainted));
+  return !unpainted;
+}
+
+// From starting the program until its main window is shown and painted,
+// with every control on it; then the program is closed again.
 double MeasureStart(const fs::path& exe, const fs::path& workFolder) {
   const Clock::time_point start = Clock::now();
   Process process(exe, workFolder);
   HWND main = nullptr;
-  if (!Poll([&] { return (main = FindWindowOf(process.processId(), kMainCaption)) != nullptr; }))
+  if (!Poll([&] { return (main = FindWindowOf(process.processId(), kMainCaption)) != nullptr && Painted(main); }))
     throw std::runtime_error("the main window did not appear");
   const double ms = Ms(Clock::now() - start);
   PostMessageW(main, WM_CLOSE, 0, 0);
