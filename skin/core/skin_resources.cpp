@@ -1,5 +1,7 @@
 #include "skin/core/skin_resources.h"
 
+#include "skin/core/draw_skin_part.h"
+
 #include <array>
 
 namespace tebix {
@@ -66,6 +68,7 @@ bool StartDrawingSurfaces() {
 }
 
 void StopDrawingSurfaces() {
+  ReleaseKeyedScratch();
   Release(g_surfaces);
 }
 
