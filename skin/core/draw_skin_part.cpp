@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/core/nine_grid.h"
+#include "skin/core/skin_resources.h"
 #include "skin/core/shifted_colour.h"
 
 namespace tebix {
@@ -45,14 +46,22 @@ void FreeScratchBitmaps(KeyedScratch& k) {
 // the format of `target`; false when they cannot be had.
 bool ScratchFor(HDC target, int width, int height) {
   KeyedScratch& k = g_scratch;
-  const int bits = GetDeviceCaps(target, BITSPIXEL) * GetDeviceCaps(target, PLANES);
+  // The target's depth without asking the device (that costs round trips):
+  // a memory DC's from its bitmap, any other the screen's.
+  int bits = ScreenBitsPerPixel();
+  if (GetObjectType(target) == OBJ_MEMDC) {
+    BITMAP bm{};
+    const HGDIOBJ selected = GetCurrentObject(target, OBJ_BITMAP);
+    bits = selected != nullptr && GetObjectW(selected, sizeof bm, &bm) != 0 ? bm.bmBitsPixel * bm.bmPlanes : 0;
+  }
+  if (bits == 0) return false;
   if (k.work_bitmap != nullptr && bits == k.bits && width <= k.width && height <= k.height) return true;
   if (k.work == nullptr) k.work = CreateCompatibleDC(nullptr);
   if (k.mask == nullptr) k.mask = CreateCompatibleDC(nullptr);
   if (k.work == nullptr || k.mask == nullptr) return false;
   const int w = std::max({width, k.width, 256}), h = std::max({height, k.height, 64});
   FreeScratchBitmaps(k);
-  k.work_bitmap = CreateCompatibleBitmap(target, w, h);
+  k.work_bitmap = CreateSurfaceBitmap(target, w, h);
   k.mask_bitmap = CreateBitmap(w, h, 1, 1, nullptr);
   if (k.work_bitmap == nullptr || k.mask_bitmap == nullptr) {
     FreeScratchBitmaps(k);

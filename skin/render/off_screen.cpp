@@ -16,7 +16,7 @@ bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
   const int width = client.right > 0 ? client.right : 1;
   const int height = client.bottom > 0 ? client.bottom : 1;
   memory_dc = CreateCompatibleDC(dc);
-  bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  bitmap = memory_dc != nullptr ? CreateSurfaceBitmap(dc, width, height) : nullptr;
   if (bitmap == nullptr) {
     if (memory_dc != nullptr) DeleteDC(memory_dc);
     memory_dc = nullptr;
