@@ -11,6 +11,7 @@
 #include "editor/editors/combination_attack_editor_ids.h"
 #include "editor/editors/editor_windows.h"
 #include "editor/editors/layouts/combination_attack_layout.h"
+#include "editor/editors/long_list.h"
 #include "editor/editors/name_list_loading.h"
 #include "editor/editors/record_form.h"
 #include "editor/name_lists.h"
@@ -42,11 +43,13 @@ const FormTable& Attacks() {
 using ParticipantNames = std::array<NameList, 3>;
 ParticipantNames g_names;
 
-void FillParticipants(HWND form, const ParticipantNames& names) {
+// Each kind's names are kept once for its four boxes, which take them in
+// as items only when first opened or typed in.
+void FillParticipants(HWND form, ParticipantNames& names) {
   for (int kind = 0; kind < 3; ++kind) {
-    const ItemList items = ItemsOf(names[kind]);
+    const SharedNames shared = std::make_shared<const std::vector<std::wstring>>(std::move(names[kind].names));
     for (int slot = 0; slot < kParticipantSlots; ++slot)
-      FillItems(form, IDC_FORM5_COMBO1 + kParticipantKinds[kind].firstCombo - 1 + slot, items);
+      OfferLongList(GetDlgItem(form, IDC_FORM5_COMBO1 + kParticipantKinds[kind].firstCombo - 1 + slot), shared);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "editor/editors/core/shared_lists.h"
 #include "editor/editors/editor_windows.h"
 #include "editor/editors/layouts/unit_layout.h"
+#include "editor/editors/long_list.h"
 #include "editor/editors/name_list_loading.h"
 #include "editor/editors/record_form.h"
 #include "editor/editors/unit_editor_ids.h"
@@ -49,22 +50,14 @@ struct UnitNames {
   NameList weapons;
 } g_names;
 
-// The sixteen weapon combo boxes hold 3,560 names each: room for all of
-// them is made in one go and the boxes are not redrawn while they fill.
-void FillWeaponSlots(HWND form, const ItemList& weapons) {
-  std::size_t characters = 0;
-  for (const wchar_t* name : weapons) characters += wcslen(name) + 1;
-  for (int slot = 0; slot < kWeaponSlots; ++slot) {
-    HWND combo = GetDlgItem(form, IDC_FORM2_COMBO2 + slot);
-    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    SendMessageW(combo, CB_INITSTORAGE, weapons.size(), characters * sizeof(wchar_t));
-    for (const wchar_t* name : weapons) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
-  }
+// The sixteen weapon combo boxes offer the 3,560 weapon names each: one
+// copy of the names serves them all, and a box takes them in as items only
+// when it is first opened or typed in.
+void FillWeaponSlots(HWND form, const SharedNames& weapons) {
+  for (int slot = 0; slot < kWeaponSlots; ++slot) OfferLongList(GetDlgItem(form, IDC_FORM2_COMBO2 + slot), weapons);
 }
 
-void Load(HWND form, const UnitNames& names) {
+void Load(HWND form, UnitNames& names) {
   g_shown = {};
   g_loaded = false;
   for (int k = 0; k < 5; ++k) FillItems(form, IDC_FORM2_COMBO1_0 + k, UnitAbilityNames());
@@ -73,7 +66,7 @@ void Load(HWND form, const UnitNames& names) {
     FillItems(form, id, TerrainScale());
   FillItems(form, IDC_FORM2_COMBO24, UnitSizeNames());
   FillItems(form, IDC_FORM2_COMBO19, ItemsOf(names.units));
-  FillWeaponSlots(form, ItemsOf(names.weapons));
+  FillWeaponSlots(form, std::make_shared<const std::vector<std::wstring>>(std::move(names.weapons.names)));
   SendDlgItemMessageW(form, IDC_FORM2_COMBO19, CB_SETCURSEL, 0, 0);
   EnableWindow(GetDlgItem(form, IDC_FORM2_COMBO19), TRUE);
   EnableWindow(GetDlgItem(form, IDC_FORM2_COMMAND2), TRUE);

@@ -9,6 +9,7 @@
 #include "skin/attach/replacements.h"
 #include "skin/attach/text_recolour.h"
 #include "skin/attach/window_table.h"
+#include "skin/core/skin_resources.h"
 
 namespace tebix {
 
@@ -77,7 +78,7 @@ HDC BeginClientPainting(HWND window, PAINTSTRUCT* ps, PaintRedirect* record, HDC
   record->real_dc = real_dc;
   const SIZE size = ClientSize(window);
   HDC memory = CreateCompatibleDC(real_dc);
-  HBITMAP bitmap = memory ? CreateCompatibleBitmap(real_dc, size.cx, size.cy) : nullptr;
+  HBITMAP bitmap = memory ? CreateSurfaceBitmap(real_dc, size.cx, size.cy) : nullptr;
   if (!bitmap) {  // out of GDI resources: the window paints on the screen as usual
     if (memory) DeleteDC(memory);
     return real_dc;
@@ -100,7 +101,7 @@ BOOL EndWithComposition(HWND window, const PAINTSTRUCT* ps, PaintRedirect* recor
   if (record->real_dc && record->memory_dc) {
     const SIZE size = ClientSize(window);
     HDC composed = CreateCompatibleDC(record->real_dc);
-    HBITMAP bitmap = composed ? CreateCompatibleBitmap(record->real_dc, size.cx, size.cy) : nullptr;
+    HBITMAP bitmap = composed ? CreateSurfaceBitmap(record->real_dc, size.cx, size.cy) : nullptr;
     if (bitmap) {
       SelectObject(composed, bitmap);
       const RECT all{0, 0, size.cx, size.cy};

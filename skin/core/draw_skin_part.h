@@ -14,6 +14,8 @@ namespace tebix {
 // nor for pieces that come out with no area. While a colour shift is
 // active, the key colours are shifted to match the recoloured bitmap.
 void DrawSkinPart(HDC target, const RECT& dest, const SkinPart& part, HDC source);
+// Frees the work surfaces keyed parts are drawn through (engine stop).
+void ReleaseKeyedScratch();
 void DrawSkinPart(HDC target, int left, int top, int right, int bottom, const SkinPart& part, HDC source);
 
 }  // namespace tebix

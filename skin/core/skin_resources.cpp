@@ -1,5 +1,7 @@
 #include "skin/core/skin_resources.h"
 
+#include "skin/core/draw_skin_part.h"
+
 #include <array>
 
 namespace tebix {
@@ -65,7 +67,48 @@ bool StartDrawingSurfaces() {
   return true;
 }
 
+int ScreenBitsPerPixel() {
+  static int bits = 0;
+  if (bits == 0) {
+    HDC screen = g_surfaces.screen != nullptr ? g_surfaces.screen : GetDC(nullptr);
+    bits = screen != nullptr ? GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) : 0;
+    if (screen != nullptr && screen != g_surfaces.screen) ReleaseDC(nullptr, screen);
+  }
+  return bits;
+}
+
+namespace {
+
+// The colour depth `dc` draws in: a memory DC's bitmap's, else the screen's.
+int BitsOf(HDC dc) {
+  if (GetObjectType(dc) == OBJ_MEMDC) {
+    BITMAP bm{};
+    const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof bm, &bm) == 0) return 0;
+    return bm.bmBitsPixel * bm.bmPlanes;
+  }
+  return ScreenBitsPerPixel();
+}
+
+}  // namespace
+
+HBITMAP CreateSurfaceBitmap(HDC like, int width, int height) {
+  if (width > 0 && height > 0 && ScreenBitsPerPixel() == 32 && BitsOf(like) == 32) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    if (HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) return dib;
+  }
+  return CreateCompatibleBitmap(like, width, height);
+}
+
 void StopDrawingSurfaces() {
+  ReleaseKeyedScratch();
   Release(g_surfaces);
 }
 

@@ -28,6 +28,15 @@ HDC BackBufferDc(int index);  // 0 or 1; null for any other index
 // was selected before (which the caller may now delete).
 HBITMAP DeselectBitmap(HDC memory_dc);
 
+// Colour depth of the screen, asked once (asking costs round trips to the
+// window server under some systems).
+int ScreenBitsPerPixel();
+// A bitmap of `width` x `height` for drawing off screen in the format of
+// `like` (a screen DC, or a memory DC holding a screen-format bitmap). On a
+// 32-bit screen it is a 32-bit DIB section: the same pixels as a compatible
+// bitmap, but making and selecting it asks the window server nothing.
+HBITMAP CreateSurfaceBitmap(HDC like, int width, int height);
+
 // Selects `brush` into both back buffers; null selects the stock brush back.
 void SelectBackgroundBrush(HBRUSH brush);
 

@@ -1,6 +1,8 @@
 #include "skin/render/client_edge.h"
 
 #include "skin/core/skin_data.h"
+#include "skin/core/skin_resources.h"
+#include "skin/render/off_screen.h"
 
 namespace tebix {
 namespace {
@@ -59,7 +61,8 @@ EdgeState EdgeStateOf(HWND window) {
   return EdgeState::kNormal;
 }
 
-void DrawEdgeRing(HDC dc, const RECT& outer, const RECT& inner, EdgeState state) {
+// The ring drawn straight into `dc`, clipped to stay outside `inner`.
+void DrawEdgeRingClipped(HDC dc, const RECT& outer, const RECT& inner, EdgeState state) {
   // Everything below stays outside the inner rectangle.
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
@@ -78,6 +81,24 @@ void DrawEdgeRing(HDC dc, const RECT& outer, const RECT& inner, EdgeState state)
   DeleteObject(fill);
   DeleteObject(pen);
   RestoreDC(dc, saved);
+}
+
+void DrawEdgeRing(HDC dc, const RECT& outer, const RECT& inner, EdgeState state) {
+  // A window or screen DC: drawn in the back buffer (whose clip is free to
+  // change) and copied around the inner rectangle, so that the screen DC's
+  // clip is never touched. The same pixels either way.
+  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+  HDC buffer = GetObjectType(dc) == OBJ_MEMDC ? nullptr : BackBufferDc(0);
+  if (buffer == nullptr || width <= 0 || height <= 0 || width > GetSystemMetrics(SM_CXSCREEN) ||
+      height > GetSystemMetrics(SM_CYSCREEN)) {
+    DrawEdgeRingClipped(dc, outer, inner, state);
+    return;
+  }
+  RECT o = outer, i = inner;
+  OffsetRect(&o, -outer.left, -outer.top);
+  OffsetRect(&i, -outer.left, -outer.top);
+  DrawEdgeRingClipped(buffer, o, i, state);
+  BlitAround(dc, outer, inner, buffer, 0, 0);
 }
 
 void PrintClientEdge(HDC dc, HWND window, EdgeState state) {

@@ -68,17 +68,24 @@ void PaintFrame(ComboBox& combo, const ComboPlace& place) {
   OffsetRect(&item, place.client_origin.x, place.client_origin.y);
   const auto state = static_cast<EdgeState>(scrolled::ComboFrameState(IsWindowEnabled(window) != FALSE, combo.focused));
   const RECT button = ToRect(scrolled::DropButton(ToLayout(place.button), ToLayout(place.frame), SkinMetric(20)));
-  const int saved = SaveDC(dc);
-  ExcludeClipRect(dc, item.left, item.top, item.right, item.bottom);
+  // Composed off screen and copied around the item: the window DC's clip is
+  // never changed (that costs round trips to the window server).
   const RECT& frame = place.frame;
-  ComposeInBackBuffer(dc, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, [&](HDC buffer) {
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  HDC buffer = BackBufferDc(0);
+  if (buffer != nullptr && width > 0 && height > 0) {
+    const int saved = SaveDC(buffer);
+    const RECT all{0, 0, width, height};
+    FillRect(buffer, &all, BackgroundBrush());
+    SetViewportOrgEx(buffer, -frame.left, -frame.top, nullptr);
     DrawEdgeRing(buffer, frame, item, state);
     if (!IsRectEmpty(&button)) {
       FillRect(buffer, &button, BackgroundBrush());
       DrawBarPart(buffer, button, scrolled::DropButtonPart(place.pressed));
     }
-  });
-  RestoreDC(dc, saved);
+    RestoreDC(buffer, saved);
+    BlitAround(dc, frame, item, buffer, 0, 0);
+  }
   real::ReleaseDC(window, dc);
 }
 

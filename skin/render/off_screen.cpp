@@ -16,7 +16,7 @@ bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
   const int width = client.right > 0 ? client.right : 1;
   const int height = client.bottom > 0 ? client.bottom : 1;
   memory_dc = CreateCompatibleDC(dc);
-  bitmap = memory_dc != nullptr ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  bitmap = memory_dc != nullptr ? CreateSurfaceBitmap(dc, width, height) : nullptr;
   if (bitmap == nullptr) {
     if (memory_dc != nullptr) DeleteDC(memory_dc);
     memory_dc = nullptr;
@@ -24,6 +24,22 @@ bool MakeClientMemoryDc(HWND window, HDC dc, HDC& memory_dc, HBITMAP& bitmap) {
   }
   SelectObject(memory_dc, bitmap);
   return true;
+}
+
+void BlitAround(HDC target, const RECT& outer, const RECT& inner, HDC source, int source_left, int source_top) {
+  RECT hole{};
+  if (!IntersectRect(&hole, &outer, &inner)) hole = {outer.left, outer.top, outer.left, outer.top};
+  const RECT strips[] = {
+      {outer.left, outer.top, outer.right, hole.top},
+      {outer.left, hole.bottom, outer.right, outer.bottom},
+      {outer.left, hole.top, hole.left, hole.bottom},
+      {hole.right, hole.top, outer.right, hole.bottom},
+  };
+  for (const RECT& s : strips) {
+    if (s.right <= s.left || s.bottom <= s.top) continue;
+    BitBlt(target, s.left, s.top, s.right - s.left, s.bottom - s.top, source, source_left + s.left - outer.left,
+           source_top + s.top - outer.top, SRCCOPY);
+  }
 }
 
 void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap) {

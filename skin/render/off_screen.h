@@ -24,6 +24,12 @@ void DiscardMemoryDc(HDC& memory_dc, HBITMAP& bitmap);
 // out of resources.
 void ComposeOverSkinBackground(HWND window, HDC real_dc, HDC memory_dc);
 
+// Copies the ring between `outer` and `inner` (rectangles of `target`) from
+// `source`, where `outer` sits at `source_left`, `source_top`: four plain
+// copies, no clipping. Changing the clip of a screen DC costs round trips
+// to the window server under some systems; a memory DC's costs nothing.
+void BlitAround(HDC target, const RECT& outer, const RECT& inner, HDC source, int source_left, int source_top);
+
 // Calls `draw(buffer)` on back buffer 1, clipped to `width` x `height` and
 // filled with the background first, then copies that piece to `target` at
 // `left`, `top`. Nothing without the buffer or with an empty size.
