@@ -170,16 +170,8 @@ LRESULT HeaderProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
   auto& self = static_cast<Header&>(base);
   const HWND window = self.window();
   switch (message) {
-    case WM_PAINT: {
-      if (wparam != 0) {  // painting into a DC of the caller's
-        Paint(self, reinterpret_cast<HDC>(wparam));
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      if (BeginPaint(window, &ps) != nullptr) EndPaint(window, &ps);
-      Paint(self, nullptr);
-      return 0;
-    }
+    case WM_PAINT:
+      return ranges::OnPaintMessage(window, wparam, [&self](HDC dc) { Paint(self, dc); });
     case WM_PRINTCLIENT:
       Paint(self, reinterpret_cast<HDC>(wparam));
       return 0;

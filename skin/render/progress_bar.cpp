@@ -45,16 +45,8 @@ bool HasBorder(HWND window) {
 LRESULT ProgressBarProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
   const HWND window = self.window();
   switch (message) {
-    case WM_PAINT: {
-      if (wparam != 0) {  // painting into a DC of the caller's
-        Paint(window, reinterpret_cast<HDC>(wparam));
-        return 0;
-      }
-      PAINTSTRUCT ps{};
-      if (BeginPaint(window, &ps) != nullptr) EndPaint(window, &ps);
-      Paint(window, nullptr);
-      return 0;
-    }
+    case WM_PAINT:
+      return ranges::OnPaintMessage(window, wparam, [window](HDC dc) { Paint(window, dc); });
     case WM_PRINTCLIENT:
       Paint(window, reinterpret_cast<HDC>(wparam));
       return 0;

@@ -33,6 +33,21 @@ WindowGeometry GeometryOf(HWND window);
 template <typename Draw>
 void PaintWholeWindow(HWND window, HDC given, Draw draw);
 
+// WM_PAINT of a control painted whole: `paint(dc)` into the DC a caller
+// passes in wParam; without one, the update region validated and
+// `paint(nullptr)`, which paints through the window DC.
+template <typename Paint>
+LRESULT OnPaintMessage(HWND window, WPARAM wparam, Paint paint) {
+  if (wparam != 0) {
+    paint(reinterpret_cast<HDC>(wparam));
+    return 0;
+  }
+  PAINTSTRUCT ps{};
+  if (BeginPaint(window, &ps) != nullptr) EndPaint(window, &ps);
+  paint(nullptr);
+  return 0;
+}
+
 }  // namespace tebix::ranges
 
 #include "skin/attach/real_functions.h"
