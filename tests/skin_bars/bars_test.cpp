@@ -36,27 +36,12 @@ HICON TestIcon() {
   return icon;
 }
 
-// What the owner of an owner-drawn status part was asked to draw.
-std::vector<DRAWITEMSTRUCT> g_draw_requests;
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DRAWITEM) {
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-    g_draw_requests.push_back(item);
-    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(item.hDC, &item.rcItem, red);
-    DeleteObject(red);
-    return TRUE;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
 class BarsTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
     SetForegroundWindow(Parent());
-    g_draw_requests.clear();
+    DrawRequests().clear();
   }
   void TearDown() override {
     ReleaseCapture();
@@ -187,7 +172,7 @@ TEST_F(BarsTest, StatusPartShowsIconThenTextThreePixelsAfterIt) {
 }
 
 TEST_F(BarsTest, OwnerDrawnPartsReachTheParentAndShow) {
-  RegisterPlainClass(L"BarsOwner", OwnerProc);
+  RegisterPlainClass(L"BarsOwner", RedFillingOwnerProc);
   HWND owner = Make(L"BarsOwner", WS_CHILD | WS_VISIBLE, 0, nullptr, 360, 60);
   SetWindowPos(owner, HWND_TOP, 0, 0, 360, 60, 0);
   HWND w = Make(STATUSCLASSNAMEW, WS_CHILD | WS_VISIBLE | kPlaced, 0, owner, 320, 24);
@@ -197,11 +182,11 @@ TEST_F(BarsTest, OwnerDrawnPartsReachTheParentAndShow) {
   SendMessageW(w, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
   SendMessageW(w, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"plain"));
   SendMessageW(w, SB_SETTEXTW, 1 | SBT_OWNERDRAW, 0x1234);
-  g_draw_requests.clear();
+  DrawRequests().clear();
   Repaint(w);
 
-  ASSERT_FALSE(g_draw_requests.empty());
-  const DRAWITEMSTRUCT& d = g_draw_requests.back();
+  ASSERT_FALSE(DrawRequests().empty());
+  const DRAWITEMSTRUCT& d = DrawRequests().back();
   RECT part{};
   SendMessageW(w, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
   EXPECT_EQ(d.CtlType, static_cast<UINT>(ODT_STATIC));
@@ -210,7 +195,7 @@ TEST_F(BarsTest, OwnerDrawnPartsReachTheParentAndShow) {
   EXPECT_EQ(d.hwndItem, w);
   EXPECT_EQ(d.itemData, 0x1234u);
   EXPECT_TRUE(EqualRect(&d.rcItem, &part));
-  for (const DRAWITEMSTRUCT& each : g_draw_requests)
+  for (const DRAWITEMSTRUCT& each : DrawRequests())
     EXPECT_EQ(each.itemID, 1u) << "only the owner-drawn part";
 
   // What the owner drew is on the screen, under the part's separator.

@@ -157,4 +157,21 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   return colour;
 }
 
+std::vector<DRAWITEMSTRUCT>& DrawRequests() {
+  static std::vector<DRAWITEMSTRUCT> requests;
+  return requests;
+}
+
+LRESULT CALLBACK RedFillingOwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+    DrawRequests().push_back(item);
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(item.hDC, &item.rcItem, red);
+    DeleteObject(red);
+    return TRUE;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
 }  // namespace tebix::test

@@ -68,6 +68,11 @@ void RegisterPlainClassA(const char* name);
 // wraps the standard controls does.
 void RegisterSuperclassA(const char* name, const char* base);
 
+// An owner's window procedure that answers WM_DRAWITEM by filling the item
+// red and keeping what it was asked in DrawRequests().
+LRESULT CALLBACK RedFillingOwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+std::vector<DRAWITEMSTRUCT>& DrawRequests();
+
 // The colour of pixel (x, y) of the window, non-client area included, as
 // the screen shows it.
 COLORREF WindowPixel(HWND window, int x, int y);

@@ -600,23 +600,8 @@ TEST_F(RangesTest, AColourShiftReachesTitlesAndParts) {
   Tebix_Adjust_HSV(0, 0, 0);
 }
 
-// What the owner of an owner-drawn column was asked to draw.
-std::vector<DRAWITEMSTRUCT> g_draw_requests;
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DRAWITEM) {
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-    g_draw_requests.push_back(item);
-    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(item.hDC, &item.rcItem, red);
-    DeleteObject(red);
-    return TRUE;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
 TEST_F(RangesTest, OwnerDrawnColumnsAreDrawnByTheOwner) {
-  RegisterPlainClass(L"RangesOwner", OwnerProc);
+  RegisterPlainClass(L"RangesOwner", RedFillingOwnerProc);
   HWND owner = Make(L"RangesOwner", WS_CHILD | WS_VISIBLE, 0, nullptr, 360, 60);
   SetWindowPos(owner, HWND_TOP, 0, 0, 360, 60, 0);
   HWND w = Make(WC_HEADERW, WS_CHILD | WS_VISIBLE | HDS_BUTTONS | HDS_HORZ, 0, owner, 300, 24);
@@ -627,10 +612,10 @@ TEST_F(RangesTest, OwnerDrawnColumnsAreDrawnByTheOwner) {
   value.mask = HDI_LPARAM;
   value.lParam = 0x1234;
   SendMessageW(w, HDM_SETITEMW, 1, reinterpret_cast<LPARAM>(&value));
-  g_draw_requests.clear();
+  DrawRequests().clear();
   Repaint(w);
-  ASSERT_FALSE(g_draw_requests.empty());
-  const DRAWITEMSTRUCT& asked = g_draw_requests.back();
+  ASSERT_FALSE(DrawRequests().empty());
+  const DRAWITEMSTRUCT& asked = DrawRequests().back();
   EXPECT_EQ(asked.CtlType, static_cast<UINT>(ODT_HEADER));
   EXPECT_EQ(asked.itemID, 1u);
   EXPECT_EQ(asked.itemData, 0x1234u);

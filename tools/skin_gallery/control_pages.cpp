@@ -571,29 +571,44 @@ HWND BuddiedUpDown(HWND panel, DWORD style, int x, int y, int editWidth, int upD
   return upDown;
 }
 
+// An image list of `count` sixteen-pixel images drawn side by side on one
+// strip with a black pen: draw(dc, i, x) draws image i at column x; what it
+// leaves of the magenta key shows through.
+template <typename Draw>
+HIMAGELIST DrawnImages(int count, Draw draw) {
+  constexpr int kSize = 16;
+  constexpr COLORREF kKey = RGB(255, 0, 255);
+  const HIMAGELIST list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, count, 0);
+  HDC screen = GetDC(nullptr);
+  const HBITMAP strip = CreateCompatibleBitmap(screen, kSize * count, kSize);
+  HDC dc = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ oldBitmap = SelectObject(dc, strip);
+  const RECT all{0, 0, kSize * count, kSize};
+  const HBRUSH key = CreateSolidBrush(kKey);
+  FillRect(dc, &all, key);
+  DeleteObject(key);
+  const HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+  const HGDIOBJ oldPen = SelectObject(dc, pen);
+  for (int i = 0; i < count; ++i) draw(dc, i, i * kSize);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+  SelectObject(dc, oldBitmap);
+  DeleteDC(dc);
+  ImageList_AddMasked(list, strip, kKey);
+  DeleteObject(strip);
+  return list;
+}
+
 // Four sixteen-pixel images for the header columns: a page, a clock, a
 // person and a bar chart, roughly, each in its own colour.
 HIMAGELIST MakeHeaderImages() {
   static HIMAGELIST list = nullptr;
   if (list != nullptr) return list;
-  constexpr int kCount = 4, kSize = 16;
-  list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, kCount, 0);
-  HDC screen = GetDC(nullptr);
-  const HBITMAP strip = CreateCompatibleBitmap(screen, kSize * kCount, kSize);
-  HDC dc = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  const HGDIOBJ oldBitmap = SelectObject(dc, strip);
-  const RECT all{0, 0, kSize * kCount, kSize};
-  const HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
-  FillRect(dc, &all, key);
-  DeleteObject(key);
-  const COLORREF colours[kCount] = {RGB(40, 110, 220), RGB(220, 160, 20), RGB(40, 160, 70), RGB(200, 40, 40)};
-  const HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  const HGDIOBJ oldPen = SelectObject(dc, pen);
-  for (int i = 0; i < kCount; ++i) {
+  const COLORREF colours[] = {RGB(40, 110, 220), RGB(220, 160, 20), RGB(40, 160, 70), RGB(200, 40, 40)};
+  list = DrawnImages(4, [&](HDC dc, int i, int x) {
     const HBRUSH fill = CreateSolidBrush(colours[i]);
     const HGDIOBJ oldBrush = SelectObject(dc, fill);
-    const int x = i * kSize;
     switch (i) {
       case 0: Rectangle(dc, x + 3, 1, x + 13, 15); break;
       case 1: Ellipse(dc, x + 1, 1, x + 15, 15); MoveToEx(dc, x + 8, 4, nullptr); LineTo(dc, x + 8, 8); LineTo(dc, x + 11, 10); break;
@@ -602,13 +617,7 @@ HIMAGELIST MakeHeaderImages() {
     }
     SelectObject(dc, oldBrush);
     DeleteObject(fill);
-  }
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
-  SelectObject(dc, oldBitmap);
-  DeleteDC(dc);
-  ImageList_AddMasked(list, strip, RGB(255, 0, 255));
-  DeleteObject(strip);
+  });
   return list;
 }
 
@@ -787,23 +796,9 @@ constexpr std::array<const wchar_t*, 12> kMenuItems = {
 // Sixteen-pixel images drawn in one colour: a page, a folder, a disk,
 // scissors, two sheets, a clipboard, a printer and a lens, roughly.
 HIMAGELIST MakeToolbarImages(COLORREF colour) {
-  constexpr int kCount = 8, kSize = 16;
-  const HIMAGELIST list = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, kCount, 0);
-  HDC screen = GetDC(nullptr);
-  const HBITMAP strip = CreateCompatibleBitmap(screen, kSize * kCount, kSize);
-  HDC dc = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  const HGDIOBJ oldBitmap = SelectObject(dc, strip);
-  const RECT all{0, 0, kSize * kCount, kSize};
-  const HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
-  FillRect(dc, &all, key);
-  DeleteObject(key);
   const HBRUSH fill = CreateSolidBrush(colour);
-  const HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  const HGDIOBJ oldBrush = SelectObject(dc, fill);
-  const HGDIOBJ oldPen = SelectObject(dc, pen);
-  for (int i = 0; i < kCount; ++i) {
-    const int x = i * kSize;
+  const HIMAGELIST list = DrawnImages(8, [fill](HDC dc, int i, int x) {
+    const HGDIOBJ oldBrush = SelectObject(dc, fill);
     switch (i) {
       case 0: Rectangle(dc, x + 3, 1, x + 13, 15); break;
       case 1: Rectangle(dc, x + 1, 4, x + 15, 13); Rectangle(dc, x + 1, 2, x + 7, 5); break;
@@ -814,15 +809,9 @@ HIMAGELIST MakeToolbarImages(COLORREF colour) {
       case 6: Rectangle(dc, x + 1, 6, x + 15, 13); Rectangle(dc, x + 4, 2, x + 12, 7); break;
       default: Ellipse(dc, x + 1, 1, x + 11, 11); MoveToEx(dc, x + 9, 9, nullptr); LineTo(dc, x + 15, 15); break;
     }
-  }
-  SelectObject(dc, oldPen);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(pen);
+    SelectObject(dc, oldBrush);
+  });
   DeleteObject(fill);
-  DeleteDC(dc);
-  ImageList_AddMasked(list, strip, RGB(255, 0, 255));
-  DeleteObject(strip);
   return list;
 }
 
