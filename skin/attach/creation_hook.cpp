@@ -13,6 +13,7 @@ namespace {
 
 HHOOK g_hook = nullptr;
 DWORD g_thread = 0;
+HWND g_probed = nullptr;  // the watched window the engine is sending its probe
 std::array<RendererEntry, static_cast<std::size_t>(RendererId::kCount)> g_renderers{};
 
 constexpr UINT kCreation = WM_NULL;  // the hook's "message" for a window being created
@@ -105,12 +106,17 @@ void OnWatchedMessage(HWND window, int entry, UINT message) {
   // Styles that pick a renderer that does not exist yet: keep watching, and
   // ask the window server nothing on this message.
   if (d.action == DispatchAction::kAttach && !HasCreator(d.renderer)) return;
-  if (HasNoHook(window)) {  // the host excluded it since
+  // The host may have excluded it since; the probe sent just below comes
+  // back here and need not ask again.
+  if (window != g_probed && HasNoHook(window)) {
     StopWatching(window);
     return;
   }
   if (d.action == DispatchAction::kSendProbe) {
+    const HWND outer = g_probed;
+    g_probed = window;
     SendMessageW(window, kAttachMessage, 0, 0);
+    g_probed = outer;
   } else if (d.action == DispatchAction::kAttach) {
     Attach(window, d.renderer, entry);
   }
@@ -122,7 +128,9 @@ void OnCreate(HWND window, const CREATESTRUCTW& create) {
   const int entry = FindEntry(name);
   if (RowNumber(entry) == 2) MenuWindowCreated(window);
   if (!SkinLoaded()) return;
+  SetWindowBeingCreated(window);
   Handle(window, entry, static_cast<std::uint32_t>(create.style), create.dwExStyle, kCreation);
+  SetWindowBeingCreated(nullptr);
 }
 
 // A window the engine's procedure is not on gets no WM_NCDESTROY from it:

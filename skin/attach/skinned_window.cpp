@@ -44,6 +44,16 @@ constexpr std::uint16_t kDetachedProperties = kPublishedObject | kPublishedOldPr
 
 Watcher g_watcher = nullptr;
 std::vector<HWND> g_list;
+HWND g_being_created = nullptr;
+
+bool Chained(const WindowRecord& record) {
+  return record.state != ChainState::kNone;
+}
+
+void SetFocusState(WindowRecord& record, bool focused) {
+  const std::int8_t value = focused ? 1 : 0;
+  if (record.focus != value) UpdateRecord(record, [value](WindowRecord& r) { r.focus = value; });
+}
 
 void Publish(WindowRecord& record, Published bit, const char* name, HANDLE value) {
   if (SetPropA(record.window, name, value)) {
@@ -78,6 +88,7 @@ bool Subclass(WindowRecord& record) {
   UpdateRecord(record, [&](WindowRecord& r) {
     r.previous = previous;
     r.unicode = unicode;
+    r.focus = -1;  // what happened while the engine was not on the window is unknown
   });
   return true;
 }
@@ -180,6 +191,7 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wparam, LPAR
     return CallProc(nullptr, IsWindowUnicode(window) != FALSE, window, message, wparam, lparam);
   }
   if (message == WM_NCDESTROY) return DetachOnDestroy(*record, wparam, lparam);
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) SetFocusState(*record, message == WM_SETFOCUS);
   if (record->state == ChainState::kWatching && g_watcher != nullptr) {
     g_watcher(window, record->entry, message);
     record = FindRecord(window);
@@ -311,6 +323,24 @@ void ForgetSubclassedWindows() {
 SkinnedWindow* ObjectOf(HWND window) {
   const WindowRecord* record = FindRecord(window);
   return record != nullptr ? record->object : nullptr;
+}
+
+bool HasFocus(HWND window) {
+  if (window == g_being_created) return false;
+  WindowRecord* record = FindRecord(window);
+  if (record != nullptr && Chained(*record) && record->focus >= 0) return record->focus != 0;
+  const bool focused = GetFocus() == window;
+  if (record != nullptr && Chained(*record)) SetFocusState(*record, focused);
+  return focused;
+}
+
+void SetWindowBeingCreated(HWND window) {
+  if (window == nullptr && g_being_created != nullptr) {
+    if (WindowRecord* record = FindRecord(g_being_created); record != nullptr && Chained(*record)) {
+      SetFocusState(*record, false);
+    }
+  }
+  g_being_created = window;
 }
 
 void MarkNoHook(HWND window) {

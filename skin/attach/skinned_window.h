@@ -96,6 +96,16 @@ void ForgetSubclassedWindows();
 // The window's object, or null (skinned thread only).
 SkinnedWindow* ObjectOf(HWND window);
 
+// Whether the window has the keyboard focus. Asks the system (a round trip
+// to the window server) only the first time for a window the engine's
+// procedure is on, which then follows WM_SETFOCUS and WM_KILLFOCUS, and
+// never for the window being created.
+bool HasFocus(HWND window);
+// The creation hook's window, from its creation event until it has been
+// dispatched (null after): it cannot have the focus yet, and a window the
+// engine's procedure went on keeps that as its known state.
+void SetWindowBeingCreated(HWND window);
+
 // "Tebix_NoHook": set on the window and remembered.
 void MarkNoHook(HWND window);
 // Whether the window carries "Tebix_NoHook" (the table first, then the property).

@@ -48,6 +48,9 @@ struct WindowRecord {
   bool listed = false;    // in the subclassed-window list
   std::uint16_t published = 0;  // which properties the engine has set (see skinned_window.cpp)
   int entry = 0;          // dispatch entry, while watching
+  // Whether the window has the keyboard focus, followed from the
+  // WM_SETFOCUS and WM_KILLFOCUS the engine's procedure sees; -1 unknown.
+  std::int8_t focus = -1;
   WNDPROC previous = nullptr;
   SkinnedWindow* object = nullptr;
   RendererProc procedure = nullptr;

@@ -26,7 +26,7 @@ class ApexGrid : public SkinnedWindow {
     DiscardMemoryDc(paint.memory_dc, paint.bitmap);
     paint = {};
     paint.type = kApexGridPaint;
-    paint.extra[kFocused] = GetFocus() == window() ? 1 : 0;
+    paint.extra[kFocused] = HasFocus(window()) ? 1 : 0;
     SetPaintRedirect(window(), &paint);
     dc.Hang(window());
   }

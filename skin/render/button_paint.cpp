@@ -192,7 +192,7 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, Mouse
   const auto style = static_cast<std::uint32_t>(GetWindowLongW(window, GWL_STYLE));
   button::State state;
   state.enabled = IsWindowEnabled(window) != FALSE;
-  state.focused = GetFocus() == window;
+  state.focused = HasFocus(window);
   state.mouse = mouse;
   state.check = check;
 

@@ -1,5 +1,6 @@
 #include "skin/render/client_edge.h"
 
+#include "skin/attach/skinned_window.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
 #include "skin/render/off_screen.h"
@@ -57,7 +58,7 @@ void FillStrips(HDC dc, const RECT& outer, const RECT& inner, HBRUSH brush) {
 
 EdgeState EdgeStateOf(HWND window) {
   if (!IsWindowEnabled(window)) return EdgeState::kDisabled;
-  if (GetFocus() == window) return EdgeState::kFocused;
+  if (HasFocus(window)) return EdgeState::kFocused;
   return EdgeState::kNormal;
 }
 

@@ -18,7 +18,7 @@ constexpr int kClipToItem = 1;
 
 class ComboBox : public SkinnedWindow {
  public:
-  explicit ComboBox(HWND window) : SkinnedWindow(window), focused(GetFocus() == window) {}
+  explicit ComboBox(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
   // The combo window's own focus (not its edit box's), followed from
   // WM_SETFOCUS / WM_KILLFOCUS so that no paint asks the system.
   bool focused;

@@ -18,7 +18,7 @@ constexpr int kClipToItem = 1005;
 
 class DataCombo : public SkinnedWindow {
  public:
-  explicit DataCombo(HWND window) : SkinnedWindow(window), focused(GetFocus() == window) {}
+  explicit DataCombo(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
   bool focused;
   bool pressed = false;
   RECT button{};  // the drop button as last painted, window coordinates

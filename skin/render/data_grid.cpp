@@ -15,7 +15,7 @@ namespace {
 
 class DataGrid : public SkinnedWindow {
  public:
-  explicit DataGrid(HWND window) : SkinnedWindow(window), focused(GetFocus() == window) {}
+  explicit DataGrid(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
   void Attach() {
     MarkAttached();
     dc.Hang(window());

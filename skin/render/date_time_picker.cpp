@@ -19,7 +19,7 @@ constexpr int kNoOwnDc = 6;
 
 class DateTimePicker : public SkinnedWindow {
  public:
-  explicit DateTimePicker(HWND window) : SkinnedWindow(window), focused(GetFocus() == window) {}
+  explicit DateTimePicker(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
 
   bool focused;
   bool pressed = false;

@@ -30,7 +30,7 @@ struct TitleButtons {
 
 class MonthCalendar : public SkinnedWindow {
  public:
-  explicit MonthCalendar(HWND window) : SkinnedWindow(window), focused(GetFocus() == window) {}
+  explicit MonthCalendar(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
 
   bool focused;
   MouseState state = MouseState::kNormal;

@@ -392,7 +392,12 @@ LRESULT AttachScrollBars(SkinnedWindow& self, ScrollState& state, UINT message, 
   state.left_scrollbar = (ex_style & WS_EX_LEFTSCROLLBAR) != 0;
   state.horizontal.disabled = 1;
   state.vertical.disabled = 1;
-  if (result != -1) SetWindowPos(window, nullptr, 0, 0, 0, 0, kRecalculateFrame);
+  // The frame is worked out again for the skin's bar sizes; a window with
+  // no bar has none to allow for (one shown later comes with a frame change
+  // of its own).
+  if (result != -1 && (style & (WS_HSCROLL | WS_VSCROLL)) != 0) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kRecalculateFrame);
+  }
   return result;
 }
 

@@ -213,11 +213,10 @@ LRESULT Handle(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
   return self.CallPrevious(message, wparam, lparam);
 }
 
-
 }  // namespace
 
 ScrolledControl::ScrolledControl(HWND window, const ScrolledTraits& traits)
-    : SkinnedWindow(window), traits(traits), focused(GetFocus() == window) {}
+    : SkinnedWindow(window), traits(traits), focused(HasFocus(window)) {}
 
 std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const ScrolledTraits& traits) {
   return std::make_unique<ScrolledControl>(window, traits);
@@ -230,14 +229,23 @@ LRESULT ScrolledControlProc(SkinnedWindow& self, UINT message, WPARAM wparam, LP
   ++control.depth;
   const LRESULT result = Handle(control, message, wparam, lparam);
   --control.depth;
+  if (message == WM_NCCALCSIZE) {
+    // The client area this worked out allows for these bars, unless they
+    // changed while it was being worked out.
+    const LONG bars = GetWindowLongW(window, GWL_STYLE) & kBarStyles;
+    control.framed_bars = bars == bars_before ? bars : -1;
+  }
   if (message == kDetachMessage || control.depth != 0 || !control.attached() || !IsWindow(window)) return result;
   TakeOverOwnInfo(control);
   // A control that shows or hides a bar while its frame is being worked
   // out (a tree view does, from inside its own resizing) can be left with a
   // client area that allows for neither: the frame is worked out once more.
+  // Not when the last working out already allowed for the bars as they are
+  // now (a bar shown by the system comes with a frame change of its own).
   // Once: a control whose bars come and go with its own size must not set
   // off another round from inside this one.
-  if (!control.reframing && (GetWindowLongW(window, GWL_STYLE) & kBarStyles) != bars_before) {
+  const LONG bars = GetWindowLongW(window, GWL_STYLE) & kBarStyles;
+  if (!control.reframing && bars != bars_before && bars != control.framed_bars) {
     control.reframing = true;
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);

@@ -50,6 +50,9 @@ class ScrolledControl : public SkinnedWindow {
   bool repaint_pending = false;
   // The frame is being worked out again after a bar came or went.
   bool reframing = false;
+  // The bar styles the last WM_NCCALCSIZE allowed for; -1 when they changed
+  // while it was being worked out.
+  LONG framed_bars = -1;
 };
 
 std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const ScrolledTraits& traits);

@@ -130,7 +130,7 @@ LRESULT TrackbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
 
 std::unique_ptr<SkinnedWindow> CreateTrackbar(HWND window) {
   auto trackbar = std::make_unique<Trackbar>(window);
-  trackbar->focused = GetFocus() == window;
+  trackbar->focused = HasFocus(window);
   return trackbar;
 }
 
