@@ -13,6 +13,7 @@ struct Surfaces {
   HDC scratch = nullptr;
   std::array<HDC, 2> back_buffers{};
   std::array<HBITMAP, 2> back_bitmaps{};
+  SIZE back_size{};  // the screen's size when the back buffers were made
   HGDIOBJ empty_bitmap = nullptr;  // the 1 x 1 bitmap a new memory DC starts with
   HGDIOBJ stock_brush = nullptr;   // the brush a new DC starts with
 };
@@ -49,6 +50,7 @@ bool StartDrawingSurfaces() {
   s.scratch = CreateCompatibleDC(s.screen);
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
+  s.back_size = {width, height};
   bool ok = s.skin_bitmap != nullptr && s.scratch != nullptr;
   if (ok) {
     s.empty_bitmap = GetCurrentObject(s.skin_bitmap, OBJ_BITMAP);
@@ -125,6 +127,10 @@ HDC SkinBitmapDc() {
 HDC ScratchDc() {
   return g_surfaces.scratch;
 }
+SIZE BackBufferSize() {
+  return g_surfaces.back_buffers[0] != nullptr ? g_surfaces.back_size : SIZE{};
+}
+
 HDC BackBufferDc(int index) {
   return index == 0 || index == 1 ? g_surfaces.back_buffers[static_cast<std::size_t>(index)] : nullptr;
 }

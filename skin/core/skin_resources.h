@@ -23,6 +23,9 @@ HDC ScreenDc();
 HDC SkinBitmapDc();
 HDC ScratchDc();
 HDC BackBufferDc(int index);  // 0 or 1; null for any other index
+// The size of both back buffers (the screen's when they were made), kept
+// so that painting need not ask the system for the screen's size.
+SIZE BackBufferSize();
 
 // Puts a memory DC's own empty bitmap back in and returns the bitmap that
 // was selected before (which the caller may now delete).

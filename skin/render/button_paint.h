@@ -87,7 +87,8 @@ void DrawButton(HDC dc, HWND window, bool unicode, const ButtonLook& look, butto
 void DrawGroupFrame(HDC dc, HWND window, bool unicode);
 
 // Calls `draw(dc)` on the window's client DC taken through the real GetDC
-// (the one that is never redirected), and releases it.
+// (the one that is never redirected), and releases it. Not for a hidden
+// window, which shows nothing and is painted whole when it is shown.
 template <typename Draw>
 void WithWindowDc(HWND window, Draw draw);
 
@@ -158,6 +159,7 @@ namespace tebix {
 
 template <typename Draw>
 void WithWindowDc(HWND window, Draw draw) {
+  if (!IsWindowVisible(window)) return;
   if (HDC dc = real::GetDC(window)) {
     draw(dc);
     real::ReleaseDC(window, dc);

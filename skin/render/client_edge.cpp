@@ -90,8 +90,8 @@ void DrawEdgeRing(HDC dc, const RECT& outer, const RECT& inner, EdgeState state)
   // clip is never touched. The same pixels either way.
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   HDC buffer = GetObjectType(dc) == OBJ_MEMDC ? nullptr : BackBufferDc(0);
-  if (buffer == nullptr || width <= 0 || height <= 0 || width > GetSystemMetrics(SM_CXSCREEN) ||
-      height > GetSystemMetrics(SM_CYSCREEN)) {
+  const SIZE room = BackBufferSize();
+  if (buffer == nullptr || width <= 0 || height <= 0 || width > room.cx || height > room.cy) {
     DrawEdgeRingClipped(dc, outer, inner, state);
     return;
   }
