@@ -16,7 +16,7 @@
 // until a record is chosen, so their time runs on until the first item of
 // the chooser (a list or a combo box) has been picked and its record shown.
 //
-//   editor_open_bench [rounds (default 9)] [--hold SECONDS] [--only NAME]
+//   editor_open_bench [rounds (default 15)] [--hold SECONDS] [--only NAME]
 //
 // --only measures only the rows named, separated by commas ("start-up", or
 // an editor's name as the table prints it), for looking at a window with a
@@ -233,7 +233,7 @@ bool PrintRow(const std::string& label, const std::vector<double>& skinned, cons
 }  // namespace
 
 int main(int argc, char** argv) {
-  int rounds = 9, hold = 0;
+  int rounds = 15, hold = 0;
   const char* only = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--hold") == 0 && i + 1 < argc)

@@ -264,6 +264,7 @@ ControlWindow CreateControlWindow() {
                       WS_EX_CLIENTEDGE, flow.Place(80, 80));
     FillList(list, LB_ADDSTRING, L"Item ", 30);
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+    if (i == 0) form.list = list;
   }
   flow.NewRow();
 

@@ -20,6 +20,7 @@ struct ControlWindow {
   HWND hotKey = nullptr;       // one control of each kind the message timing uses
   HWND checkBox = nullptr;
   HWND edit = nullptr;
+  HWND list = nullptr;         // a list box with a vertical bar
 };
 
 // Registers the common control classes (once per process).

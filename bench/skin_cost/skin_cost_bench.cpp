@@ -18,7 +18,10 @@
 //   messages --messages SendMessage calls each to a hot-key control
 //            (HKM_GETHOTKEY), a check box (BM_GETCHECK) and an edit box
 //            (WM_GETTEXTLENGTH), in batches of 1000; the time of one call
-//            in the median batch.
+//            in the median batch;
+//   list     a shown list box emptied and filled with 2000 items
+//            (LB_ADDSTRING) with its redrawing off, the way a program
+//            fills a long chooser; the time of one item.
 // Figures are medians over the rounds. The ratios are skinned / plain.
 // Under Wine, run it with bench/run_under_wine.sh, which keeps it on one
 // CPU with the wineserver and the X server (see there why).
@@ -59,7 +62,7 @@ double Ms(Clock::duration d) {
 // One round's figures; times of messages in microseconds, the rest in ms.
 struct Round {
   double create = 0, showPaint = 0, repaint = 0, destroy = 0;
-  double hotKey = 0, checkBox = 0, edit = 0;
+  double hotKey = 0, checkBox = 0, edit = 0, listFill = 0;
   double forwardedHotKey = 0;  // plain phase: under one forwarding subclass of our own
   double build() const { return create + showPaint; }
 };
@@ -73,6 +76,21 @@ double Median(std::vector<double> v) {
 // The time of one call, in microseconds: the calls go in batches of 1000
 // and the median batch counts, so that another process taking the CPU
 // for a moment does not.
+// One LB_ADDSTRING of a list box filled with 2000 items, in microseconds.
+double ListFillTime(HWND list) {
+  constexpr int kItems = 2000;
+  wchar_t text[32];
+  const Clock::time_point start = Clock::now();
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (int i = 0; i < kItems; ++i) {
+    wsprintfW(text, L"Item %04d (%03X)", i, i);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  return Ms(Clock::now() - start) * 1000.0 / kItems;
+}
+
 double MessageTime(HWND control, UINT message, int count) {
   constexpr int kBatch = 1000;
   volatile LRESULT sink = 0;
@@ -169,6 +187,7 @@ Round RunRound(const Options& options, bool skinned, Marks* marks) {
   round.hotKey = MessageTime(form.hotKey, HKM_GETHOTKEY, options.messages);
   round.checkBox = MessageTime(form.checkBox, BM_GETCHECK, options.messages);
   round.edit = MessageTime(form.edit, WM_GETTEXTLENGTH, options.messages);
+  round.listFill = ListFillTime(form.list);
   if (!skinned) round.forwardedHotKey = ForwardedMessageTime(form.hotKey, HKM_GETHOTKEY, options.messages);
 
   start = Clock::now();
@@ -320,6 +339,8 @@ int main(int argc, char** argv) {
         1.3);
     PrintRow(
         "message, edit WM_GETTEXTLENGTH (us)", plain, skinned, [](const Round& r) { return r.edit; }, 1.3);
+    PrintRow(
+        "list fill, one LB_ADDSTRING (us)", plain, skinned, [](const Round& r) { return r.listFill; }, 1.3);
     PrintRow(
         "destroy (ms)", plain, skinned, [](const Round& r) { return r.destroy; }, 0);
     std::printf(

@@ -5,6 +5,7 @@
 #include "skin/core/draw_skin_part.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_resources.h"
+#include "skin/render/query_messages.h"
 
 namespace tebix {
 namespace {
@@ -346,26 +347,6 @@ DcSuppression::DcSuppression(HWND window) : window_(window) {
 DcSuppression::~DcSuppression() {
   // The window may have gone during the message; its record went with it.
   if (FindRecord(window_) != nullptr) SwapDcRedirect(window_, before_);
-}
-
-bool OnlyAsks(UINT message) {
-  switch (message) {
-    case WM_GETTEXT:
-    case WM_GETTEXTLENGTH:
-    case WM_GETFONT:
-    case WM_GETDLGCODE:
-    case WM_GETICON:
-    case WM_GETOBJECT:
-    case WM_NCHITTEST:
-    case WM_SETCURSOR:
-    case WM_QUERYUISTATE:
-    case WM_NOTIFYFORMAT:
-    case BM_GETCHECK:
-    case BM_GETSTATE:
-    case BM_GETIMAGE:
-      return true;
-  }
-  return false;
 }
 
 LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -126,9 +126,6 @@ BOOL EndMemoryPaint(HWND window, const PAINTSTRUCT* ps, PaintRedirect* record);
 // The memory DC the substitute leaves in `record` is the caller's.
 void PassPaintOn(SkinnedWindow& self, PaintRedirect& record);
 
-// Messages that only ask something of the control and never draw: passed
-// on without the type-6 record, which would cost two table updates each.
-bool OnlyAsks(UINT message);
 
 // A message passed on to the control: with the window's DCs suppressed
 // (DcSuppression) while the control handles it, or plainly when it only asks.

@@ -4,6 +4,7 @@
 #include "skin/attach/real_functions.h"
 #include "skin/core/engine.h"
 #include "skin/render/client_edge.h"
+#include "skin/render/query_messages.h"
 #include "skin/render/scroll_bar_engine.h"
 #include "skin/render/scrolled_rules.h"
 
@@ -225,18 +226,29 @@ std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const Scrolled
 LRESULT ScrolledControlProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
   ScrolledControl& control = Control(self);
   const HWND window = control.window();
+  if (OnlyAsks(message)) {
+    ++control.depth;
+    const LRESULT answer = Handle(control, message, wparam, lparam);
+    --control.depth;
+    return answer;
+  }
   const LONG bars_before = GetWindowLongW(window, GWL_STYLE) & kBarStyles;
   ++control.depth;
   const LRESULT result = Handle(control, message, wparam, lparam);
   --control.depth;
+  if (message == WM_SETREDRAW) control.redraw_off = wparam == FALSE;
   if (message == WM_NCCALCSIZE) {
     // The client area this worked out allows for these bars, unless they
     // changed while it was being worked out.
     const LONG bars = GetWindowLongW(window, GWL_STYLE) & kBarStyles;
     control.framed_bars = bars == bars_before ? bars : -1;
   }
-  if (message == kDetachMessage || control.depth != 0 || !control.attached() || !IsWindow(window)) return result;
-  TakeOverOwnInfo(control);
+  // (A window destroyed during the message has no record left, so it is
+  // not attached either.)
+  if (message == kDetachMessage || control.depth != 0 || !control.attached()) return result;
+  // With its redrawing off a control shows nothing, bars included: what it
+  // set meanwhile is taken over when redrawing is turned on again.
+  if (!control.redraw_off) TakeOverOwnInfo(control);
   // A control that shows or hides a bar while its frame is being worked
   // out (a tree view does, from inside its own resizing) can be left with a
   // client area that allows for neither: the frame is worked out once more.

@@ -46,6 +46,8 @@ class ScrolledControl : public SkinnedWindow {
   SCROLLINFO seen[2]{};
   // Messages of this window on the stack.
   int depth = 0;
+  // WM_SETREDRAW turned the control's redrawing off.
+  bool redraw_off = false;
   // A repaint of border and bars waits for the control to be idle.
   bool repaint_pending = false;
   // The frame is being worked out again after a bar came or went.
