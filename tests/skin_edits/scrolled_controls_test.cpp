@@ -11,6 +11,7 @@
 
 #include "skin/attach/real_functions.h"
 #include "skin/attach/window_table.h"
+#include "skin/core/exports.h"
 #include "skin/core/skin_data.h"
 #include "skin/render/scroll_bar_engine.h"
 #include "tests/skin_scroll/scroll_support.h"
@@ -157,6 +158,63 @@ TEST_F(FamilyTest, EveryClassGetsItsRendererSkinnedBarsAndFocusBorder) {
     EXPECT_EQ(ScreenPixel(w, 0, y), SkinColour(15)) << c.name << ": normal again";
     EnableWindow(w, FALSE);
     EXPECT_EQ(ScreenPixel(w, 0, y), SkinColour(21)) << c.name << ": disabled line";
+    DestroyWindow(w);
+  }
+}
+
+// What the control did where the engine could not see it: it had the focus
+// before the skin came, or it set its bars with its redrawing turned off.
+// The skinned border and bars show it all the same.
+TEST_F(FamilyTest, FocusAndBarsSetOutOfSightAreShown) {
+  struct Case {
+    const char* name;
+    const char* class_name;
+    DWORD style;
+    std::function<void(HWND)> fill;
+  };
+  const auto list = [](HWND w) { FillListBox(w, LB_ADDSTRING, 60); };
+  const auto edit = [](HWND w) { FillEdit(w, 60); };
+  const Case cases[] = {
+      {"list box", "ListBox", LBS_NOINTEGRALHEIGHT | WS_VSCROLL, list},
+      {"edit box", "Edit", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, edit},
+      {"VB text box", "ThunderRT6TextBox", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, edit},
+  };
+  for (const Case& c : cases) {
+    // Focused while no skin was attached: the border is drawn focused once
+    // the skin comes, and normal when the focus goes.
+    Tebix_Detach();
+    HWND w = ChildA(c.class_name, c.style | WS_TABSTOP, WS_EX_CLIENTEDGE, 20, 20, 220, 160);
+    ASSERT_NE(w, nullptr) << c.name;
+    SetFocus(w);
+    Tebix_Attach();
+    Repaint(w);
+    Pump();
+    ASSERT_NE(ObjectOf(w), nullptr) << c.name;
+    const RECT client = ClientInWindow(w);
+    const int y = (client.top + client.bottom) / 2;
+    EXPECT_EQ(ScreenPixel(w, 0, y), SkinColour(19)) << c.name << ": focused before the skin came";
+    SetFocus(host());
+    EXPECT_EQ(ScreenPixel(w, 0, y), SkinColour(15)) << c.name << ": normal once the focus went";
+
+    // Filled with its redrawing off: the skinned bar has the control's
+    // range once redrawing is back on.
+    SendMessageW(w, WM_SETREDRAW, FALSE, 0);
+    c.fill(w);
+    SendMessageW(w, WM_SETREDRAW, TRUE, 0);
+    Repaint(w);
+    Pump();
+    SCROLLINFO own{};
+    own.cbSize = sizeof own;
+    own.fMask = SIF_RANGE | SIF_PAGE;
+    ASSERT_TRUE(real::GetScrollInfo(w, SB_VERT, &own)) << c.name;
+    ScrollState& s = StateOf(w);
+    EXPECT_EQ(s.vertical.info.nMax, own.nMax) << c.name;
+    EXPECT_EQ(s.vertical.info.nPage, own.nPage) << c.name;
+    ASSERT_GT(own.nMax, static_cast<int>(own.nPage)) << c.name << ": enough to scroll";
+    const RECT& thumb = s.vertical_thumb;
+    ASSERT_FALSE(IsRectEmpty(&thumb)) << c.name;
+    const POINT p{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    EXPECT_EQ(ScreenPixel(w, p.x, p.y), PartPixel(kVerticalThumbPart, thumb, p.x, p.y)) << c.name;
     DestroyWindow(w);
   }
 }
