@@ -109,13 +109,9 @@ LRESULT ButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lpar
       self.Paint(nullptr);
       return self.CallPrevious(message, wparam, lparam);
   }
-  // A check or state set to what it was changes nothing to look at.
-  const bool sets_state = message == BM_SETCHECK || message == BM_SETSTATE;
-  const LRESULT state_before = sets_state ? SendMessageW(self.window(), BM_GETSTATE, 0, 0) : 0;
+  const LookChange change(self.window(), message);
   const LRESULT result = PassOnQuietly(self, message, wparam, lparam);
-  if (!RepaintsAfter(message) || ObjectOf(self.window()) != &self) return result;
-  if (sets_state && SendMessageW(self.window(), BM_GETSTATE, 0, 0) == state_before) return result;
-  self.Paint(nullptr);
+  if (ObjectOf(self.window()) == &self && change.happened()) self.Paint(nullptr);
   return result;
 }
 

@@ -355,6 +355,8 @@ LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM l
   return self.CallPrevious(message, wparam, lparam);
 }
 
+namespace {
+
 bool RepaintsAfter(UINT message) {
   switch (message) {
     case WM_ENABLE:
@@ -369,6 +371,20 @@ bool RepaintsAfter(UINT message) {
       return true;
   }
   return false;
+}
+
+}  // namespace
+
+LookChange::LookChange(HWND window, UINT message)
+    : window_(window),
+      repaints_(RepaintsAfter(message)),
+      sets_state_(message == BM_SETCHECK || message == BM_SETSTATE) {
+  if (sets_state_) state_before_ = SendMessageW(window_, BM_GETSTATE, 0, 0);
+}
+
+bool LookChange::happened() const {
+  if (!repaints_) return false;
+  return !sets_state_ || SendMessageW(window_, BM_GETSTATE, 0, 0) != state_before_;
 }
 
 Mouse MouseAfterRelease(HWND window) {

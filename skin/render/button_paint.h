@@ -131,8 +131,20 @@ void PassPaintOn(SkinnedWindow& self, PaintRedirect& record);
 // (DcSuppression) while the control handles it, or plainly when it only asks.
 LRESULT PassOnQuietly(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam);
 
-// After these messages a button paints itself at once.
-bool RepaintsAfter(UINT message);
+// Whether a message changes a button's look, so that the button paints
+// itself at once after it. Made before the message is passed on and asked
+// after: a check or state set to what it already was changes nothing.
+class LookChange {
+ public:
+  LookChange(HWND window, UINT message);
+  bool happened() const;
+
+ private:
+  HWND window_;
+  bool repaints_;
+  bool sets_state_;
+  LRESULT state_before_ = 0;
+};
 
 // The mouse state after a button release: hot while the pointer is over the
 // window, normal when the click was made by a program (BM_CLICK) with the

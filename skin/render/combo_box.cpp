@@ -18,10 +18,7 @@ constexpr int kClipToItem = 1;
 
 class ComboBox : public SkinnedWindow {
  public:
-  explicit ComboBox(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
-  // The combo window's own focus (not its edit box's), followed from
-  // WM_SETFOCUS / WM_KILLFOCUS so that no paint asks the system.
-  bool focused;
+  using SkinnedWindow::SkinnedWindow;
 };
 
 ComboBox& Combo(SkinnedWindow& self) {
@@ -66,7 +63,7 @@ void PaintFrame(ComboBox& combo, const ComboPlace& place) {
   if (dc == nullptr) return;
   RECT item = place.item;
   OffsetRect(&item, place.client_origin.x, place.client_origin.y);
-  const auto state = static_cast<EdgeState>(scrolled::ComboFrameState(IsWindowEnabled(window) != FALSE, combo.focused));
+  const auto state = static_cast<EdgeState>(scrolled::ComboFrameState(IsWindowEnabled(window) != FALSE, HasFocus(window)));
   const RECT button = ToRect(scrolled::DropButton(ToLayout(place.button), ToLayout(place.frame), SkinMetric(20)));
   // Composed off screen and copied around the item: the window DC's clip is
   // never changed (that costs round trips to the window server).
@@ -123,8 +120,6 @@ LRESULT ComboBoxProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lp
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_SETFOCUS) combo.focused = true;
-      if (message == WM_KILLFOCUS) combo.focused = false;
       const LRESULT result = self.CallPrevious(message, wparam, lparam);
       if (IsWindow(self.window())) InvalidateRect(self.window(), nullptr, TRUE);
       return result;

@@ -18,19 +18,13 @@ constexpr int kClipToItem = 1005;
 
 class DataCombo : public SkinnedWindow {
  public:
-  explicit DataCombo(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
-  bool focused;
+  using SkinnedWindow::SkinnedWindow;
   bool pressed = false;
   RECT button{};  // the drop button as last painted, window coordinates
 };
 
 DataCombo& Combo(SkinnedWindow& self) {
   return static_cast<DataCombo&>(self);
-}
-
-EdgeState StateOf(const DataCombo& combo) {
-  if (!IsWindowEnabled(combo.window())) return EdgeState::kDisabled;
-  return combo.focused ? EdgeState::kFocused : EdgeState::kNormal;
 }
 
 // The window rectangle at 0,0 and the client rectangle within it.
@@ -51,7 +45,7 @@ void PaintButton(DataCombo& combo) {
   combo.button = ToRect(grid::ComboButton(ToLayout(whole), SkinMetric(20)));
   HDC dc = real::GetWindowDC(window);
   if (dc == nullptr) return;
-  DrawEdgeRing(dc, whole, client, StateOf(combo));
+  DrawEdgeRing(dc, whole, client, EdgeStateOf(combo.window()));
   if (!IsRectEmpty(&combo.button)) {
     FillRect(dc, &combo.button, BackgroundBrush());
     DrawBarPart(dc, combo.button, grid::ComboButtonPart(IsWindowEnabled(window) != FALSE, combo.pressed));
@@ -69,7 +63,7 @@ LRESULT Paint(DataCombo& combo) {
   record.clip = &item;
   PassPaintOn(combo, record);
   const RECT inner = ToRect(grid::Shrunk(ToLayout(client), 2));
-  WithWindowDc(window, [&](HDC dc) { DrawEdgeRing(dc, client, inner, StateOf(combo)); });
+  WithWindowDc(window, [&](HDC dc) { DrawEdgeRing(dc, client, inner, EdgeStateOf(combo.window())); });
   PaintButton(combo);
   return 0;
 }
@@ -96,13 +90,11 @@ LRESULT DataComboProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM l
   const HWND window = self.window();
   switch (message) {
     case WM_SETFOCUS:
-      combo.focused = true;
       combo.pressed = false;
       InvalidateRect(window, nullptr, TRUE);
       return self.CallPrevious(message, wparam, lparam);
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_KILLFOCUS) combo.focused = false;
       const LRESULT result = self.CallPrevious(message, wparam, lparam);
       if (IsWindow(window)) InvalidateRect(window, nullptr, TRUE);
       return result;

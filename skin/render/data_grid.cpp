@@ -15,26 +15,20 @@ namespace {
 
 class DataGrid : public SkinnedWindow {
  public:
-  explicit DataGrid(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
+  using SkinnedWindow::SkinnedWindow;
   void Attach() {
     MarkAttached();
     dc.Hang(window());
   }
 
-  EdgeState State() const {
-    if (!IsWindowEnabled(window())) return EdgeState::kDisabled;
-    return focused ? EdgeState::kFocused : EdgeState::kNormal;
-  }
-
   void PaintBorder() {
     if (HDC window_dc = real::GetWindowDC(window())) {
-      DrawClientEdge(window_dc, window(), State());
+      DrawClientEdge(window_dc, window(), EdgeStateOf(window()));
       real::ReleaseDC(window(), window_dc);
     }
   }
 
   GridDc dc;
-  bool focused;
 };
 
 // BeginPaint: the cells into a memory DC on the skin background, kept 1 px
@@ -67,8 +61,6 @@ LRESULT DataGridProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lp
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_SETFOCUS) grid.focused = true;
-      if (message == WM_KILLFOCUS) grid.focused = false;
       const LRESULT result = self.CallPrevious(message, wparam, lparam);
       if (IsWindow(self.window())) grid.PaintBorder();
       return result;

@@ -17,11 +17,6 @@ constexpr int kClipInside = 1003;
 // repaints nothing of its own.
 constexpr ScrolledTraits kTraits = {.focus_repaint = false, .end_scroll_repaint = false};
 
-EdgeState StateOf(const ScrolledControl& list) {
-  if (!IsWindowEnabled(list.window())) return EdgeState::kDisabled;
-  return list.focused ? EdgeState::kFocused : EdgeState::kNormal;
-}
-
 LRESULT Paint(ScrolledControl& list) {
   const HWND window = list.window();
   if (!list.attached()) SendMessageW(window, kAttachMessage, 0, 0);
@@ -32,7 +27,7 @@ LRESULT Paint(ScrolledControl& list) {
   record.type = kClipInside;
   record.clip = &inside;
   PassPaintOn(list, record);
-  WithWindowDc(window, [&](HDC dc) { DrawEdgeRing(dc, client, inside, StateOf(list)); });
+  WithWindowDc(window, [&](HDC dc) { DrawEdgeRing(dc, client, inside, EdgeStateOf(window)); });
   return 0;
 }
 
@@ -42,8 +37,6 @@ LRESULT DataListProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lp
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_SETFOCUS) list.focused = true;
-      if (message == WM_KILLFOCUS) list.focused = false;
       const LRESULT result = ScrolledControlProc(self, message, wparam, lparam);
       if (IsWindow(self.window())) InvalidateRect(self.window(), nullptr, TRUE);
       return result;

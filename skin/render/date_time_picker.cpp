@@ -19,9 +19,8 @@ constexpr int kNoOwnDc = 6;
 
 class DateTimePicker : public SkinnedWindow {
  public:
-  explicit DateTimePicker(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
+  using SkinnedWindow::SkinnedWindow;
 
-  bool focused;
   bool pressed = false;
   // Inside the picker's own handling of a button-down, which takes the
   // focus itself: the focus it takes must not undo the press.
@@ -57,8 +56,7 @@ void PaintFrame(DateTimePicker& picker) {
     picker.has_up_down = HasUpDownChild(window);
     picker.up_down_known = true;
   }
-  const bool disabled = IsWindowEnabled(window) == FALSE;
-  const EdgeState state = disabled ? EdgeState::kDisabled : picker.focused ? EdgeState::kFocused : EdgeState::kNormal;
+  const EdgeState state = EdgeStateOf(window);
   picker.drop_button = picker.has_up_down
                            ? RECT{}
                            : ToRect(dates::DropButton(ToLayout(outer), ToLayout(client),
@@ -74,7 +72,7 @@ void PaintFrame(DateTimePicker& picker) {
   }
   const RECT& b = picker.drop_button;
   if (!IsRectEmpty(&b)) {
-    const int part = dates::DropButtonPart(disabled, picker.pressed);
+    const int part = dates::DropButtonPart(state == EdgeState::kDisabled, picker.pressed);
     ComposeInBackBuffer(dc, b.left, b.top, b.right - b.left, b.bottom - b.top, [&](HDC buffer) {
       DrawBarPart(buffer, RECT{0, 0, b.right - b.left, b.bottom - b.top}, part);
     });
@@ -106,13 +104,11 @@ LRESULT DateTimePickerProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPA
   const HWND window = self.window();
   switch (message) {
     case WM_SETFOCUS:
-      picker.focused = true;
       if (!picker.pressing) picker.pressed = false;
       PaintFrame(picker);
       return self.CallPrevious(message, wparam, lparam);
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_KILLFOCUS) picker.focused = false;
       const LRESULT result = self.CallPrevious(message, wparam, lparam);
       if (IsWindow(window)) InvalidateRect(window, nullptr, TRUE);
       return result;

@@ -30,9 +30,8 @@ struct TitleButtons {
 
 class MonthCalendar : public SkinnedWindow {
  public:
-  explicit MonthCalendar(HWND window) : SkinnedWindow(window), focused(HasFocus(window)) {}
+  using SkinnedWindow::SkinnedWindow;
 
-  bool focused;
   MouseState state = MouseState::kNormal;
   TitleButton owner = TitleButton::kNext;  // the button the state belongs to
   bool tracking_leave = false;
@@ -91,10 +90,7 @@ void PaintBorder(MonthCalendar& calendar) {
   const HWND window = calendar.window();
   HDC dc = real::GetWindowDC(window);
   if (dc == nullptr) return;
-  const EdgeState state = !IsWindowEnabled(window) ? EdgeState::kDisabled
-                          : calendar.focused       ? EdgeState::kFocused
-                                                   : EdgeState::kNormal;
-  DrawClientEdge(dc, window, state);
+  DrawClientEdge(dc, window, EdgeStateOf(window));
   real::ReleaseDC(window, dc);
 }
 
@@ -151,8 +147,6 @@ LRESULT MonthCalendarProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPAR
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {
-      if (message == WM_SETFOCUS) calendar.focused = true;
-      if (message == WM_KILLFOCUS) calendar.focused = false;
       const LRESULT result = self.CallPrevious(message, wparam, lparam);
       if (IsWindow(window)) PaintBorder(calendar);
       return result;

@@ -19,11 +19,6 @@ ScrolledControl& Control(SkinnedWindow& self) {
   return static_cast<ScrolledControl&>(self);
 }
 
-EdgeState StateOf(const ScrolledControl& control) {
-  if (!IsWindowEnabled(control.window())) return EdgeState::kDisabled;
-  return control.focused ? EdgeState::kFocused : EdgeState::kNormal;
-}
-
 // The atom the running system gave the combo box class, looked up once.
 unsigned SystemComboBoxAtom() {
   static const unsigned atom = [] {
@@ -48,7 +43,7 @@ bool InComboBox(ScrolledControl& control) {
 void PaintFrame(ScrolledControl& control) {
   const HWND window = control.window();
   if (HDC dc = real::GetWindowDC(window)) {
-    DrawClientEdge(dc, window, StateOf(control));
+    DrawClientEdge(dc, window, EdgeStateOf(window));
     PaintScrollBars(window, control.state, dc);
     real::ReleaseDC(window, dc);
   }
@@ -128,8 +123,6 @@ LRESULT NcPaint(ScrolledControl& control) {
 }
 
 LRESULT FocusOrEnable(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_SETFOCUS) control.focused = true;
-  if (message == WM_KILLFOCUS) control.focused = false;
   const LRESULT result = control.CallPrevious(message, wparam, lparam);
   if (control.traits.focus_repaint && IsWindow(control.window())) PaintFrame(control);
   return result;
@@ -159,7 +152,7 @@ LRESULT Print(ScrolledControl& control, WPARAM wparam, LPARAM lparam) {
   HDC dc = reinterpret_cast<HDC>(wparam);
   if ((lparam & PRF_NONCLIENT) != 0 && dc != nullptr && IsWindow(control.window())) {
     control.state.painted = 1;
-    PrintClientEdge(dc, control.window(), StateOf(control));
+    PrintClientEdge(dc, control.window(), EdgeStateOf(control.window()));
     PrintScrollBars(control.window(), control.state, dc);
   }
   return result;
@@ -217,7 +210,7 @@ LRESULT Handle(ScrolledControl& control, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 ScrolledControl::ScrolledControl(HWND window, const ScrolledTraits& traits)
-    : SkinnedWindow(window), traits(traits), focused(HasFocus(window)) {}
+    : SkinnedWindow(window), traits(traits) {}
 
 std::unique_ptr<SkinnedWindow> CreateScrolledControl(HWND window, const ScrolledTraits& traits) {
   return std::make_unique<ScrolledControl>(window, traits);

@@ -34,9 +34,6 @@ class ScrolledControl : public SkinnedWindow {
 
   const ScrolledTraits& traits;
   ScrollState state{};
-  // Followed from WM_SETFOCUS / WM_KILLFOCUS, so that no paint asks the
-  // system for the focus.
-  bool focused = false;
   // The parent's class atom, read once when first needed; -1 before.
   long parent_atom = -1;
   // The control's own scroll information as last seen (horizontal,

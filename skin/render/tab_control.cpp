@@ -44,10 +44,24 @@ void PaintTabControlNow(SkinnedWindow& self) {
   EndPaint(self.window(), &ps);
 }
 
-// Hot tracking draws the hot tab at once through the window's DC: kept off
-// the screen, the skin draws every tab.
-bool DrawsOutsidePaint(UINT message) {
-  return message == WM_MOUSEMOVE || message == WM_MOUSELEAVE;
+// What either tab window does not paint itself: a change of enabled state
+// repaints the whole control, and the hot tracking that would draw the hot
+// tab at once through the window's DC is kept off the screen (the skin
+// draws every tab).
+LRESULT PassOn(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ENABLE: {
+      const LRESULT result = self.CallPrevious(message, wparam, lparam);
+      InvalidateRect(self.window(), nullptr, TRUE);
+      return result;
+    }
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE: {
+      DcSuppression quiet(self.window());
+      return self.CallPrevious(message, wparam, lparam);
+    }
+  }
+  return self.CallPrevious(message, wparam, lparam);
 }
 
 LRESULT TabControlProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -64,17 +78,8 @@ LRESULT TabControlProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM 
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_ENABLE: {
-      const LRESULT result = self.CallPrevious(message, wparam, lparam);
-      InvalidateRect(self.window(), nullptr, TRUE);
-      return result;
-    }
   }
-  if (DrawsOutsidePaint(message)) {
-    DcSuppression quiet(self.window());
-    return self.CallPrevious(message, wparam, lparam);
-  }
-  return self.CallPrevious(message, wparam, lparam);
+  return PassOn(self, message, wparam, lparam);
 }
 
 // The tab strip: its own painting clipped away, then the skin's through the
@@ -106,17 +111,8 @@ LRESULT TabStripProc(SkinnedWindow& self, UINT message, WPARAM wparam, LPARAM lp
       return EraseWithSkinBackground(self.window(), reinterpret_cast<HDC>(wparam));
     case WM_NCPAINT:
       return 0;
-    case WM_ENABLE: {
-      const LRESULT result = self.CallPrevious(message, wparam, lparam);
-      InvalidateRect(self.window(), nullptr, TRUE);
-      return result;
-    }
   }
-  if (DrawsOutsidePaint(message)) {
-    DcSuppression quiet(self.window());
-    return self.CallPrevious(message, wparam, lparam);
-  }
-  return self.CallPrevious(message, wparam, lparam);
+  return PassOn(self, message, wparam, lparam);
 }
 
 std::unique_ptr<SkinnedWindow> CreateTabWindow(HWND window) {

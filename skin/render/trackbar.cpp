@@ -17,7 +17,6 @@ class Trackbar : public SkinnedWindow {
  public:
   using SkinnedWindow::SkinnedWindow;
   Mouse mouse = Mouse::kNormal;
-  bool focused = false;       // kept from WM_SETFOCUS and WM_KILLFOCUS
   bool tracking = false;      // leave tracking armed
 };
 
@@ -44,7 +43,7 @@ void Draw(Trackbar& self, HDC dc, const ranges::WindowGeometry& geometry) {
   // The control's rectangles are client-relative; the picture is of the whole window.
   ranges::DrawRangePart(dc, Offset(lane, geometry.client_x, geometry.client_y), ranges::ChannelPart(style, enabled));
   ranges::DrawRangePart(dc, Offset(thumb, geometry.client_x, geometry.client_y),
-                        ranges::ThumbPart(style, enabled, self.mouse, self.focused));
+                        ranges::ThumbPart(style, enabled, self.mouse, HasFocus(self.window())));
 }
 
 void Paint(Trackbar& self, HDC given) {
@@ -115,7 +114,6 @@ LRESULT TrackbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
       return self.CallPrevious(message, wparam, lparam);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      self.focused = message == WM_SETFOCUS;
       InvalidateRect(window, nullptr, FALSE);
       return self.CallPrevious(message, wparam, lparam);
     case WM_ENABLE: {
@@ -129,9 +127,7 @@ LRESULT TrackbarProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
 }
 
 std::unique_ptr<SkinnedWindow> CreateTrackbar(HWND window) {
-  auto trackbar = std::make_unique<Trackbar>(window);
-  trackbar->focused = HasFocus(window);
-  return trackbar;
+  return std::make_unique<Trackbar>(window);
 }
 
 }  // namespace

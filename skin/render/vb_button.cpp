@@ -115,8 +115,9 @@ LRESULT VbButtonProc(SkinnedWindow& base, UINT message, WPARAM wparam, LPARAM lp
     case WM_LBUTTONUP:
       return SetMouse(self, MouseAfterRelease(self.window()), message, wparam, lparam);
   }
+  const LookChange change(self.window(), message);
   const LRESULT result = self.CallPrevious(message, wparam, lparam);
-  if (RepaintsAfter(message) && ObjectOf(self.window()) == &self) self.Paint(nullptr);
+  if (ObjectOf(self.window()) == &self && change.happened()) self.Paint(nullptr);
   return result;
 }
 
